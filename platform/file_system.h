@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace platform {
+
+// The host file behind a Windows path such as "C:\\Kestrivar.FLT". On Windows this is the path
+// itself; under a Wine prefix it is the file the drive letter's dosdevices link leads to, with
+// each existing component matched exactly, then without regard to case. Components that do not
+// exist yet keep their spelling. Empty when the path cannot be mapped (no such drive).
+std::string HostPath(const std::string& windowsPath);
+
+// fopen on the host file behind a Windows path; nullptr when it cannot be mapped or opened.
+FILE* OpenFile(const std::string& windowsPath, const char* mode);
+
+}  // namespace platform
