@@ -1,0 +1,16 @@
+#include <gtest/gtest.h>
+
+#include "gamedata/ship_spec.h"
+
+TEST(ShipSpec, CopyIsDeepAndEqual) {
+    ShipSpec ship;
+    ship.className = "V-CA";
+    ship.mounts[49].weaponKeyword = "Ph1";
+    ship.bays[1].count = 4;
+    ship.bays[1].craft.className = "Wasp";
+    ShipSpec copy = ship;
+    EXPECT_EQ(copy, ship);
+    copy.bays[1].craft.className = "Hornet";
+    EXPECT_NE(copy, ship);
+    EXPECT_EQ(ship.bays[1].craft.className, "Wasp");
+}
