@@ -15,9 +15,9 @@ TempDir::TempDir() {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = fs::temp_directory_path() /
-                             ("kestrivar-test-" + std::to_string(stamp) + "-" +
-                              std::to_string(counter++));
+        fs::path candidate =
+            fs::temp_directory_path() /
+            ("kestrivar-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
         std::error_code ec;
         if (fs::create_directory(candidate, ec)) {
             path_ = candidate.generic_string();
@@ -34,10 +34,12 @@ TempDir::~TempDir() {
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     fs::path p(path);
-    if (p.has_parent_path()) fs::create_directories(p.parent_path());
+    if (p.has_parent_path())
+        fs::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }
 
 std::string ReadFile(const std::string& path) {

@@ -7,7 +7,7 @@ namespace testsupport {
 // A fresh directory under the system's temporary directory, removed with everything in it when
 // the object goes out of scope.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     // Path of a file or directory inside, joined with '/'.
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds Kestrivar on every preset and runs every test: native unit and dialog tests, the same
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the 32-bit Windows build's tests
+# under Wine. Installs what is missing first (Debian, as root or with sudo).
+# Usage: scripts/test.sh [preset ...]    (default: format native sanitize windows)
+set -euo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+steps=("$@")
+[ ${#steps[@]} -gt 0 ] || steps=(format native sanitize windows)
+
+scripts/bootstrap.sh all
+
+run_preset() {
+  local preset=$1
+  echo "== $preset: configure, build, test"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+}
+
+start=$SECONDS
+for step in "${steps[@]}"; do
+  case "$step" in
+    format) scripts/check-format.sh ;;
+    native|sanitize|windows) run_preset "$step" ;;
+    *) echo "unknown step: $step" >&2; exit 2 ;;
+  esac
+done
+echo "== all steps passed (${steps[*]}) in $((SECONDS - start)) s"
