@@ -1,0 +1,137 @@
+#include "gamedata/code_tables.h"
+
+#include <string_view>
+
+#include "gamedata/ascii_case.h"
+
+namespace {
+
+struct KeywordCode {
+    std::string_view keyword;
+    int32_t code;
+};
+
+// Each table is tested in the order given; the first keyword that matches wins.
+
+constexpr KeywordCode kRaces[] = {
+    {"Concordat", 0},
+    {"Vorrak", 1},
+    {"Saevane", 2},
+    {"Tessik", 3},
+    {"Quellar", 4},
+    {"Skarn", 5},
+    {"Ixo", 6},
+    {"Pellan", 7},
+    {"Corvane", 16},
+    {"Monster", 17},
+    {"Neutral", 23},
+    {"CorvaneCorvane", 8},
+    {"CorvaneBrakkos", 9},
+    {"CorvanePrime", 10},
+    {"CorvaneIronFang", 11},
+    {"CorvaneDuskReavers", 12},
+    {"CorvaneSyndicate", 13},
+    {"CorvaneEmberTide", 14},
+    {"CorvaneValdoro", 15},
+};
+
+constexpr KeywordCode kHullTypes[] = {
+    {"FF", 0},      {"DD", 1},        {"CL", 2},    {"CA", 3},   {"DN", 4},   {"F", 5},
+    {"SB", 6},      {"BS", 7},        {"BT", 8},    {"KLP", 10}, {"KDP", 11}, {"KSD", 12},
+    {"MAM", 13},    {"MSG", 14},      {"MDM", 15},  {"MLC", 16}, {"MMT", 17}, {"MSS", 18},
+    {"Planet", 24}, {"Asteroid", 27}, {"Star", 26}, {"BOX", 20}, {"XMN", 21}, {"FTR", 22},
+    {"SHT", 23},    {"AB", 9},        {"MIT", 19},
+};
+
+constexpr KeywordCode kHullClasses[] = {
+    {"SHUTTLE", 0},           {"PF", 1},
+    {"FREIGHTER", 2},         {"FRIGATE", 3},
+    {"DESTROYER", 4},         {"WAR_DESTROYER", 5},
+    {"LIGHT_CRUISER", 6},     {"HEAVY_CRUISER", 7},
+    {"NEW_HEAVY_CRUISER", 8}, {"HEAVY_BATTLECRUISER", 9},
+    {"CARRIER", 10},          {"DREADNOUGHT", 11},
+    {"BATTLESHIP", 12},       {"LISTENING_POST", 13},
+    {"BASE_STATION", 14},     {"BATTLE_STATION", 15},
+    {"STARBASE", 16},         {"MONSTER", 17},
+    {"PLANET", 18},           {"SPECIAL", 19},
+};
+
+constexpr KeywordCode kLetters[] = {
+    {"C", 0}, {"D", 1},  {"K", 2},  {"KM", 3}, {"M", 4},  {"S", 5},  {"R", 6},  {"NT", 7}, {"E", 8},
+    {"I", 9}, {"L", 10}, {"P", 11}, {"Q", 12}, {"T", 13}, {"V", 14}, {" ", 15}, {"A", 16},
+};
+
+constexpr KeywordCode kWeapons[] = {
+    {"Phot", 0},   {"PhoF", 1},  {"Dis1", 3},  {"Dis2", 4},  {"Dis3", 5},   {"Dis4", 6},
+    {"DisF", 7},   {"Fus", 9},   {"FusF", 10}, {"HB", 11},   {"HellF", 12}, {"PlaR", 13},
+    {"PlaS", 14},  {"PlaG", 15}, {"PlaF", 16}, {"PlaI", 17}, {"PlaD", 18},  {"ESG", 21},
+    {"PPD", 23},   {"DroA", 30}, {"DroB", 31}, {"DroC", 32}, {"DroD", 33},  {"DroE", 34},
+    {"DroF", 35},  {"DroG", 36}, {"DroH", 37}, {"DroI", 38}, {"DroVI", 39}, {"Ph1", 43},
+    {"Ph2", 44},   {"Ph3", 45},  {"PhG", 46},  {"Ph4", 48},  {"ADD6", 50},  {"ADD12", 51},
+    {"ADD30", 52}, {"PhA", 25},  {"PhB", 26},  {"PhX", 49},  {"PhG2", 47},  {"ESGL", 22},
+    {"PhoH", 2},   {"DisH", 8},  {"DroM", 40}, {"PlaX", 19}, {"PlaE", 20},  {"MLR", 24},
+};
+
+constexpr KeywordCode kArcs[] = {
+    {"1", 0},     {"2", 1},    {"3", 2},    {"FXL", 39}, {"FXR", 40},  {"RXL", 41},  {"RXR", 42},
+    {"FA", 8},    {"RS", 9},   {"FRR", 10}, {"FLL", 11}, {"FH", 12},   {"RH", 13},   {"LS", 14},
+    {"FX", 15},   {"RX", 16},  {"RRR", 17}, {"LLR", 18}, {"FAR", 19},  {"FAL", 20},  {"ALL", 21},
+    {"RW", 22},   {"LW", 23},  {"FHR", 24}, {"FHL", 25}, {"RA", 26},   {"RWX", 27},  {"LWX", 28},
+    {"RP", 29},   {"LP", 30},  {"RAR", 31}, {"RAL", 32}, {"FLLX", 33}, {"FRRX", 34}, {"MLR", 37},
+    {"FARA", 35}, {"KFX", 36},
+};
+
+template <std::size_t N>
+int32_t Lookup(const KeywordCode (&table)[N], std::string_view keyword, int32_t unmatched) {
+    for (const KeywordCode& entry : table) {
+        if (EqualsIgnoringAsciiCase(entry.keyword, keyword))
+            return entry.code;
+    }
+    return unmatched;
+}
+
+}  // namespace
+
+int32_t RaceCode(const std::string& keyword) {
+    if (keyword.empty())
+        return -1;
+    return Lookup(kRaces, keyword, -2);
+}
+
+int32_t HullTypeCode(const std::string& keyword) {
+    return Lookup(kHullTypes, keyword, 43);
+}
+
+int32_t HullClassCode(const std::string& keyword) {
+    return Lookup(kHullClasses, keyword, -1);
+}
+
+int32_t LetterCode(const std::string& keyword) {
+    if (keyword.empty())
+        return -1;
+    return Lookup(kLetters, keyword, -1);
+}
+
+int32_t GradeCode(const std::string& keyword) {
+    if (keyword.empty())
+        return -1;
+    if (EqualsIgnoringAsciiCase(keyword, "AA"))
+        return 0;
+    // Past "AA" only the first character counts, and only in upper case.
+    const char first = keyword[0];
+    if (first >= 'A' && first <= 'H')
+        return first - 'A' + 1;
+    return -1;
+}
+
+int32_t WeaponCode(const std::string& keyword) {
+    if (keyword.empty())
+        return -1;
+    return Lookup(kWeapons, keyword, -1);
+}
+
+int32_t ArcCode(const std::string& keyword) {
+    if (keyword.empty())
+        return -1;
+    return Lookup(kArcs, keyword, -1);
+}

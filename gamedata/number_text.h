@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// Numbers in the game's tables are read the way the C library's atoi and atof read them in the
+// "C" locale: leading white space skipped, an optional sign, then as much of a number as the text
+// holds; a text with no number at the start gives 0. Unlike atoi and atof these never consult the
+// current locale and have a defined result for every input.
+
+// atoi: decimal digits after the optional sign. A value beyond the 32-bit range is clamped to
+// INT32_MAX or INT32_MIN, as the Windows C library's atoi does (the C standard leaves it
+// undefined).
+int32_t ParseInt(std::string_view text);
+
+// atof, narrowed to a 32-bit float: decimal and hexadecimal ("0x") forms with an optional
+// exponent, "inf", "infinity" and "nan" in any case. A value too large for a double gives an
+// infinity of its sign, one too small gives 0, as strtod does.
+float ParseFloat(std::string_view text);

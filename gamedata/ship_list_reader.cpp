@@ -1,0 +1,138 @@
+#include "gamedata/ship_list_reader.h"
+
+#include <initializer_list>
+#include <utility>
+
+#include "gamedata/code_tables.h"
+#include "gamedata/line_reader.h"
+#include "gamedata/number_text.h"
+#include "gamedata/row_tokenizer.h"
+#include "gamedata/table_layout.h"
+
+namespace {
+
+using IntField = int32_t ShipSpecCore::*;
+
+// Reads one integer column into each field in turn.
+void ReadInts(RowTokenizer& columns, ShipSpec& spec, std::initializer_list<IntField> fields) {
+    for (IntField field : fields)
+        spec.*field = ParseInt(columns.nextView());
+}
+
+}  // namespace
+
+const ShipSpec* FindCraftEntry(const std::list<ShipSpec>& craftList, std::string_view className) {
+    for (const ShipSpec& craft : craftList) {
+        if (craft.className == className)
+            return &craft;
+    }
+    return nullptr;
+}
+
+bool FindCraft(const CatalogueLists& lists, const std::string& className, ShipSpec& out) {
+    const ShipSpec* craft = FindCraftEntry(lists.craftList, className);
+    if (craft == nullptr)
+        return false;
+    out = *craft;
+    return true;
+}
+
+bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
+                  const CatalogueLists& lists) {
+    // One column is taken per statement: the columns must be read in order.
+    RowTokenizer columns(line);
+
+    spec.race = RaceCode(columns.next());
+    if (spec.race == -1)
+        return false;
+    spec.hullType = HullTypeCode(columns.next());
+    spec.className = columns.next();
+    spec.hullClass = HullClassCode(columns.next());
+    if ((spec.hullClass == kHullClassPf) != pfPass)
+        return false;
+
+    spec.bpv = ParseInt(columns.nextView());
+    spec.letterCode = LetterCode(columns.next());
+    ReadInts(columns, spec, {&ShipSpecCore::col07, &ShipSpecCore::col08, &ShipSpecCore::col09});
+    spec.gradeCode = GradeCode(columns.next());
+    spec.col11 = ParseFloat(columns.nextView());
+    ReadInts(columns, spec,
+             {&ShipSpecCore::col12, &ShipSpecCore::col13, &ShipSpecCore::col14,
+              &ShipSpecCore::col15, &ShipSpecCore::marines, &ShipSpecCore::marinesMax,
+              &ShipSpecCore::col18, &ShipSpecCore::col19, &ShipSpecCore::col20});
+
+    // Six facings from four columns: the side facings share a value left and right.
+    spec.shields[0] = ParseInt(columns.nextView());
+    spec.shields[1] = spec.shields[5] = ParseInt(columns.nextView());
+    spec.shields[2] = spec.shields[4] = ParseInt(columns.nextView());
+    spec.shields[3] = ParseInt(columns.nextView());
+    ReadInts(columns, spec, {&ShipSpecCore::col25, &ShipSpecCore::col26});
+
+    for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
+        WeaponMount mount;
+        mount.count = ParseInt(columns.nextView());
+        mount.weaponKeyword = columns.next();
+        mount.arcKeyword = columns.next();
+        mount.weapon = WeaponCode(mount.weaponKeyword);
+        mount.arc = ArcCode(mount.arcKeyword);
+        spec.mounts.insert_or_assign(spec.mounts.end(), number, std::move(mount));
+    }
+
+    ReadInts(columns, spec,
+             {&ShipSpecCore::col102, &ShipSpecCore::mines, &ShipSpecCore::minesMax,
+              &ShipSpecCore::col105, &ShipSpecCore::col106, &ShipSpecCore::col107,
+              &ShipSpecCore::col108, &ShipSpecCore::col109, &ShipSpecCore::col110,
+              &ShipSpecCore::col111, &ShipSpecCore::shuttles, &ShipSpecCore::shuttlesMax});
+
+    // A bay with a count names its craft, which must already be known; an empty bay's name is
+    // read and ignored.
+    for (FighterBay& bay : spec.bays) {
+        const int32_t count = ParseInt(columns.nextView());
+        const std::string_view craftName = columns.nextView();
+        if (count == 0)
+            continue;
+        const ShipSpec* craft = FindCraftEntry(lists.craftList, craftName);
+        if (craft == nullptr)
+            return false;
+        bay.craft = craft->core();
+        bay.count = count;
+    }
+
+    ReadInts(
+        columns, spec,
+        {&ShipSpecCore::col122, &ShipSpecCore::col123, &ShipSpecCore::col124, &ShipSpecCore::col125,
+         &ShipSpecCore::col126, &ShipSpecCore::col127, &ShipSpecCore::col128});
+    spec.col129 = spec.col129Copy = ParseInt(columns.nextView());
+    ReadInts(
+        columns, spec,
+        {&ShipSpecCore::col130, &ShipSpecCore::col131, &ShipSpecCore::col132, &ShipSpecCore::col133,
+         &ShipSpecCore::col134, &ShipSpecCore::col135, &ShipSpecCore::col136, &ShipSpecCore::col137,
+         &ShipSpecCore::col138, &ShipSpecCore::col139, &ShipSpecCore::col140, &ShipSpecCore::col141,
+         &ShipSpecCore::col142, &ShipSpecCore::col143, &ShipSpecCore::col144,
+         &ShipSpecCore::repairs, &ShipSpecCore::col146, &ShipSpecCore::col147});
+    spec.text148 = columns.next();
+    spec.text149 = columns.next();
+    spec.text150 = columns.next();
+    spec.text151 = columns.next();
+    spec.text152 = columns.next();
+    spec.col153 = ParseInt(columns.nextView());
+    return true;
+}
+
+void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass) {
+    std::string line;  // reused for every line
+    if (!SkipToFirstRow(reader, line))
+        return;
+    do {
+        if (StartsWith(line, kEndLine))
+            return;
+        // Built in place; a rejected row is taken off again.
+        ShipSpec& spec = lists.mainList.emplace_back();
+        if (!ParseShipRow(line, spec, pfPass, lists)) {
+            lists.mainList.pop_back();
+            continue;
+        }
+        if (spec.hullClass == kHullClassPf)
+            lists.craftList.push_back(spec);
+    } while (reader.readLine(line));
+}

@@ -1,0 +1,42 @@
+#include "gamedata/table_reader.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "gamedata/fighter_list_reader.h"
+#include "gamedata/line_reader.h"
+#include "gamedata/ship_list_reader.h"
+#include "platform/file_system.h"
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace
+
+bool ReadTables(CatalogueLists& lists, const std::string& shipTablePath,
+                const std::string& fighterTablePath) {
+    // Opened in binary mode: LineReader drops the CR of CR LF itself, so that every system reads
+    // the same rows. Declared in this order, the fighter table is closed first.
+    const FilePtr shipTable(platform::OpenFile(shipTablePath, "rb"));
+    if (!shipTable)
+        return false;
+    const FilePtr fighterTable(platform::OpenFile(fighterTablePath, "rb"));
+    if (!fighterTable)
+        return false;
+
+    // Fighters first, then PFs, so that a ship's bays can name any craft read before it.
+    LineReader fighterLines(fighterTable.get());
+    ReadFighterRows(fighterLines, lists);
+
+    LineReader shipLines(shipTable.get());
+    ReadShipPass(shipLines, lists, true);
+    if (!shipLines.rewind())
+        return false;
+    ReadShipPass(shipLines, lists, false);
+
+    return !fighterLines.failed() && !shipLines.failed();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "gamedata/catalogue_lists.h"
+
+// Reads the fighter table and then the ship table into the lists, appending to what they hold:
+// every fighter (to mainList and craftList), then the ship table's PFs (to both lists), then its
+// other ships (to mainList). Ships may carry fighters and PFs read before them. Paths are Windows
+// paths. Returns false when a table cannot be opened (nothing is read then; a missing fighter
+// table stops the ship table from being read too) or a read fails part way; true otherwise, also
+// when no row was accepted.
+bool ReadTables(CatalogueLists& lists, const std::string& shipTablePath,
+                const std::string& fighterTablePath);
