@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "gamedata/number_text.h"
 #include "picker/weapon_summary.h"
 #include "picker/wrapping_int.h"
 
@@ -78,26 +79,11 @@ int32_t AdjustedBpv(const ShipSpecCore& ship, const Loadout& loadout) {
     } else if (loadout.missileSpeedText == kMissileFast) {
         subtotal = Wrap32(int64_t{subtotal} + loadout.missileCount);
     }
-    return Wrap32(int64_t{subtotal} + LeadingInt(loadout.fighterCostText) -
-                  loadout.baseFighterCost);
+    return Wrap32(int64_t{subtotal} + ParseInt(loadout.fighterCostText) - loadout.baseFighterCost);
 }
 
 std::string DecimalText(int32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
     return text;
-}
-
-int32_t LeadingInt(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    uint32_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10u + static_cast<uint32_t>(text[i] - '0');
-    }
-    return static_cast<int32_t>(negative ? 0u - value : value);
 }

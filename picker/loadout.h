@@ -60,7 +60,3 @@ int32_t AdjustedBpv(const ShipSpecCore& ship, const Loadout& loadout);
 
 // Decimal text of a number ("%d").
 std::string DecimalText(int32_t value);
-
-// Reads the leading decimal integer of a text as the C library's atoi does (blanks, sign,
-// digits); 0 when there is none. Values beyond 32 bits wrap instead of being undefined.
-int32_t LeadingInt(const std::string& text);

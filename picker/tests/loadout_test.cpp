@@ -272,11 +272,4 @@ TEST_F(Fighters, UnknownFirstBayTypeCountsTheBayButShowsNoType) {
     EXPECT_EQ(loadout.baseFighterCost, 5);
 }
 
-TEST(LeadingInt, ReadsLikeAtoi) {
-    EXPECT_EQ(LeadingInt(""), 0);
-    EXPECT_EQ(LeadingInt("16"), 16);
-    EXPECT_EQ(LeadingInt(" -7x"), -7);
-    EXPECT_EQ(LeadingInt("abc"), 0);
-}
-
 }  // namespace
