@@ -2,13 +2,13 @@
 
 namespace platform {
 
-// Placeholder until the path mapping lands: paths are taken as they are.
+// On Windows a Windows path is the host path.
 std::string HostPath(const std::string& windowsPath) {
     return windowsPath;
 }
 
 FILE* OpenFile(const std::string& windowsPath, const char* mode) {
-    return std::fopen(HostPath(windowsPath).c_str(), mode);
+    return std::fopen(windowsPath.c_str(), mode);
 }
 
 }  // namespace platform

@@ -1,0 +1,43 @@
+#include "gamedata/game_directory.h"
+
+#include "platform/registry.h"
+
+namespace {
+
+constexpr char kGameKey[] = "Software\\Brunvik\\Halvane Reach";
+constexpr char kDirectoryValue[] = "Directory";
+
+// The registry value's text, ending in a backslash. The value's registry type is not checked:
+// whatever bytes it holds are taken as text up to the first NUL.
+bool ReadGameDirectory(std::string& directory) {
+    std::string data;
+    if (!platform::ReadLocalMachineValue(kGameKey, kDirectoryValue, data))
+        return false;
+    std::string text = data.substr(0, data.find('\0'));
+    if (text.empty() || text.back() != '\\')
+        text += '\\';
+    directory = std::move(text);
+    return true;
+}
+
+bool GetDirectoryBelowGame(const char* subDirectory, std::string& directory) {
+    std::string game;
+    if (!ReadGameDirectory(game))
+        return false;
+    directory = game + subDirectory;
+    return true;
+}
+
+}  // namespace
+
+bool GetGameDirectory(std::string& directory) {
+    return ReadGameDirectory(directory);
+}
+
+bool GetDataDirectory(std::string& directory) {
+    return GetDirectoryBelowGame("Assets\\specs\\", directory);
+}
+
+bool GetScriptsDirectory(std::string& directory) {
+    return GetDirectoryBelowGame("Assets\\Scripts\\", directory);
+}
