@@ -1,14 +1,12 @@
 #include "app/command_line.h"
 
+#include "platform/ascii_case.h"
+
 namespace {
 
 // Blanks, tabs and the other control characters. Bytes of 128 and above are text.
 bool IsBlankOrControl(char c) {
     return static_cast<unsigned char>(c) <= ' ';
-}
-
-char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 }  // namespace
@@ -36,14 +34,5 @@ std::string CommandLineTail(const std::string& commandLine) {
 }
 
 bool IsSectorAssaultSwitch(const std::string& tail) {
-    static const std::string kSwitch = "/VEZIREZARADUD";
-    if (tail.size() != kSwitch.size()) {
-        return false;
-    }
-    for (std::string::size_type i = 0; i < tail.size(); ++i) {
-        if (AsciiUpper(tail[i]) != kSwitch[i]) {
-            return false;
-        }
-    }
-    return true;
+    return EqualsIgnoringAsciiCase(tail, "/VEZIREZARADUD");
 }

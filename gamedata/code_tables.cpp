@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "gamedata/ascii_case.h"
+#include "platform/ascii_case.h"
 
 namespace {
 

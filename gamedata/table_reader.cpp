@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "gamedata/fighter_list_reader.h"
+#include "gamedata/game_directory.h"
 #include "gamedata/line_reader.h"
 #include "gamedata/ship_list_reader.h"
 #include "platform/file_system.h"
@@ -39,4 +40,11 @@ bool ReadTables(CatalogueLists& lists, const std::string& shipTablePath,
     ReadShipPass(shipLines, lists, false);
 
     return !fighterLines.failed() && !shipLines.failed();
+}
+
+bool LoadCatalogue(CatalogueLists& lists) {
+    std::string dataDirectory;
+    if (!GetDataDirectory(dataDirectory))
+        return false;
+    return ReadTables(lists, dataDirectory + "shiplist.txt", dataDirectory + "ftrlist.txt");
 }

@@ -12,3 +12,7 @@
 // when no row was accepted.
 bool ReadTables(CatalogueLists& lists, const std::string& shipTablePath,
                 const std::string& fighterTablePath);
+
+// Reads the game's tables from its data directory (found in the registry) into the lists.
+// False when the game's directory is not registered or a table cannot be read.
+bool LoadCatalogue(CatalogueLists& lists);

@@ -8,6 +8,7 @@
 
 #include "gamedata/tests/table_rows.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/windows_paths.h"
 
 namespace {
 
@@ -25,9 +26,10 @@ std::string Fighter(const std::string& race, const std::string& name, std::vecto
 bool ReadTexts(const std::string& shipTable, const std::string& fighterTable,
                CatalogueLists& lists) {
     testsupport::TempDir dir;
+    testsupport::WindowsPaths windows;
     testsupport::WriteFile(dir / "shiplist.txt", shipTable);
     testsupport::WriteFile(dir / "ftrlist.txt", fighterTable);
-    return ReadTables(lists, dir / "shiplist.txt", dir / "ftrlist.txt");
+    return ReadTables(lists, windows.Of(dir / "shiplist.txt"), windows.Of(dir / "ftrlist.txt"));
 }
 
 std::vector<std::string> Names(const std::list<ShipSpec>& list) {
@@ -160,21 +162,24 @@ TEST(ReadTables, ATableWithoutData) {
 
 TEST(ReadTables, FailsWhenATableCannotBeRead) {
     testsupport::TempDir dir;
+    testsupport::WindowsPaths windows;
     testsupport::WriteFile(dir / "shiplist.txt", Ship("Concordat", "Plain", "FRIGATE"));
     testsupport::WriteFile(dir / "ftrlist.txt", Fighter("Concordat", "Wasp"));
 
     CatalogueLists noFighters;
-    EXPECT_FALSE(ReadTables(noFighters, dir / "shiplist.txt", dir / "missing.txt"));
+    EXPECT_FALSE(
+        ReadTables(noFighters, windows.Of(dir / "shiplist.txt"), windows.Of(dir / "missing.txt")));
     EXPECT_TRUE(noFighters.mainList.empty());
     EXPECT_TRUE(noFighters.craftList.empty());
 
     CatalogueLists noShips;
-    EXPECT_FALSE(ReadTables(noShips, dir / "missing.txt", dir / "ftrlist.txt"));
+    EXPECT_FALSE(
+        ReadTables(noShips, windows.Of(dir / "missing.txt"), windows.Of(dir / "ftrlist.txt")));
     EXPECT_TRUE(noShips.mainList.empty());
 
     // A directory opens on some systems but cannot be read; either way this is a failure.
     CatalogueLists unreadable;
-    EXPECT_FALSE(ReadTables(unreadable, dir / "shiplist.txt", dir.path()));
+    EXPECT_FALSE(ReadTables(unreadable, windows.Of(dir / "shiplist.txt"), windows.Of(dir.path())));
 }
 
 }  // namespace

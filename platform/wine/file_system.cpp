@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/wine/ansi_code_page.h"
-#include "platform/wine/ascii_case.h"
+#include "platform/ascii_case.h"
 #include "platform/wine/wine_prefix.h"
 
 namespace platform {
@@ -44,7 +44,7 @@ std::string MatchEntry(const std::string& directory, const std::string& name) {
     std::string match = name;
     while (const dirent* entry = readdir(listing)) {
         const std::string candidate = entry->d_name;
-        if (EqualIgnoringAsciiCase(candidate, name)) {
+        if (EqualsIgnoringAsciiCase(candidate, name)) {
             match = candidate;
             break;
         }
@@ -59,7 +59,7 @@ std::string DriveRoot(char letter) {
     const std::string prefix = WinePrefixDirectory();
     if (prefix.empty())
         return std::string();
-    const std::string link = prefix + "/dosdevices/" + LowerAscii(letter) + ":";
+    const std::string link = prefix + "/dosdevices/" + AsciiLower(letter) + ":";
     char* resolved = realpath(link.c_str(), nullptr);
     if (resolved == nullptr)
         return std::string();

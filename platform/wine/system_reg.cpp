@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/wine/ansi_code_page.h"
-#include "platform/wine/ascii_case.h"
+#include "platform/ascii_case.h"
 
 namespace platform {
 
@@ -47,7 +47,7 @@ bool IsOctalDigit(char c) {
 
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
-           EqualIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
+           EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 void SkipSpaces(std::string_view line, std::size_t& pos) {
@@ -412,9 +412,9 @@ bool FindSystemRegValue(std::string_view fileText, std::string_view subKey,
                     break;
                 }
                 const std::string key = AnsiFromUtf16(units);
-                if (EqualIgnoringAsciiCase(key, subKey)) {
+                if (EqualsIgnoringAsciiCase(key, subKey)) {
                     section = Section::kPlain;
-                } else if (!redirected.empty() && EqualIgnoringAsciiCase(key, redirected)) {
+                } else if (!redirected.empty() && EqualsIgnoringAsciiCase(key, redirected)) {
                     section = Section::kRedirected;
                 } else {
                     section = Section::kOther;
@@ -434,7 +434,7 @@ bool FindSystemRegValue(std::string_view fileText, std::string_view subKey,
                 std::optional<std::string> value;
                 if (!ParseValueLine(line, lines, name, value))
                     break;
-                if (!EqualIgnoringAsciiCase(name, valueName))
+                if (!EqualsIgnoringAsciiCase(name, valueName))
                     break;
                 if (section == Section::kPlain)
                     plainValue = std::move(value);
