@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/wine/ansi_code_page.h"
 #include "platform/ascii_case.h"
+#include "platform/wine/ansi_code_page.h"
 #include "platform/wine/wine_prefix.h"
 
 namespace platform {

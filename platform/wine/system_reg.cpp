@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/wine/ansi_code_page.h"
 #include "platform/ascii_case.h"
+#include "platform/wine/ansi_code_page.h"
 
 namespace platform {
 
