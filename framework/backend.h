@@ -8,6 +8,14 @@
 // What a dialog needs from the windowing system, as two interfaces a backend implements: the
 // real Win32 API in the program, an in-memory model in the tests. Portable dialog code never
 // sees a window handle; it names a control by (dialog, id) and CDialog forwards to these.
+//
+// On Win32, RunModal is DialogBoxParamA with a per-run DialogWindow as lParam. One static dialog
+// procedure stores it in DWLP_USER at WM_INITDIALOG and ignores what comes before (the dialog
+// procedure never sees WM_CREATE, so kWmCreate is sent first thing at WM_INITDIALOG, then the
+// DLGINIT items are added, then kWmInitDialog). WM_COMMAND, WM_NOTIFY and the rest go through
+// CDialog::OnWndMsg; a handled WM_NOTIFY's result goes out through DWLP_MSGRESULT, while
+// WM_INITDIALOG and WM_QUERYDRAGICON return theirs directly. An exception is caught in the
+// dialog procedure, ends the dialog with -1 and is rethrown when DialogBoxParamA returns.
 
 namespace fw {
 

@@ -179,9 +179,11 @@ const MessageMap* CDialog::GetMessageMap() const {
     return GetThisMessageMap();
 }
 const MessageMap* CDialog::GetThisMessageMap() {
-    static const MessageMapEntry entries[] = {ON_BN_CLICKED(kIdOk, &CDialog::OnOK)          //
-                                              ON_BN_CLICKED(kIdCancel, &CDialog::OnCancel)  //
-                                              detail::EndEntry()};
+    static const MessageMapEntry entries[] = {
+        detail::MakeEntry(kWmCommand, kBnClicked, kIdOk, &CDialog::OnOK),
+        detail::MakeEntry(kWmCommand, kBnClicked, kIdCancel, &CDialog::OnCancel),
+        detail::EndEntry(),
+    };
     static const MessageMap map = {nullptr, entries};
     return &map;
 }

@@ -5,7 +5,6 @@
 #include "framework/backend.h"
 #include "framework/constants.h"
 #include "framework/message.h"
-#include "framework/message_map.h"
 #include "framework/win_types.h"
 
 // <windows.h> defines MessageBox as a macro; keep the member's name the same in every file,
@@ -16,6 +15,7 @@
 namespace fw {
 
 class CDataExchange;
+struct MessageMap;
 
 // A modal dialog on a template of the resource script. Derived classes keep their state in
 // members, bind them to controls in DoDataExchange, and route control notifications to
@@ -100,3 +100,7 @@ class CDialog {
 }  // namespace fw
 
 #pragma pop_macro("MessageBox")
+
+// The message-map macros every dialog uses; included after CDialog is complete so that pointers
+// to its members get the compact single-inheritance form on every compiler.
+#include "framework/message_map.h"

@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "framework/constants.h"
+#include "framework/dialog.h"
 #include "framework/message.h"
 #include "framework/win_types.h"
 
@@ -20,8 +21,6 @@
 //   END_MESSAGE_MAP()
 
 namespace fw {
-
-class CDialog;
 
 struct MessageMapEntry {
     unsigned message = kWmNull;  // kWmNull ends a table

@@ -63,7 +63,9 @@ class UiDriver {
     virtual ~UiDriver() = default;
 
     // Queues a script for the next modal run. Runs must come in the order queued, each of the
-    // template given; the script runs once the dialog is initialised and must end it.
+    // template given; the script runs once the dialog is initialised and must end it. A run
+    // that ends before it opens (OnCreate returned -1, EndDialog in OnInitDialog) uses up its
+    // script without running it.
     virtual void ExpectModal(int templateId, Script script) = 0;
     // Queues the button that answers the next message box (default: its first button).
     virtual void AnswerNextMessageBox(int answer) = 0;

@@ -5,8 +5,9 @@
 function(kv_bytes_of path out_var)
   file(READ "${path}" hex HEX)
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-  # A line break every 32 bytes keeps the generated file readable.
-  string(REGEX REPLACE "((0x..,){32})" "\\1\n    " bytes "${bytes}")
+  # A line break every 32 bytes keeps the generated file readable (CMake regexes have no {n}).
+  string(REPEAT "0x..," 32 row)
+  string(REGEX REPLACE "(${row})" "\\1\n    " bytes "${bytes}")
   set(${out_var} "${bytes}" PARENT_SCOPE)
 endfunction()
 

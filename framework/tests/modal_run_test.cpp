@@ -4,6 +4,7 @@
 #include "framework/afx.h"
 #include "framework/framework_error.h"
 #include "framework/tests/test_dialogs.h"
+#include "framework/win_app.h"
 
 namespace fwtest {
 namespace {
@@ -142,6 +143,36 @@ TEST_F(ModalRuns, DialogWithoutSystemMenu) {
         d.Click(fw::kIdCancel);
     });
     EXPECT_EQ(child.DoModal(), fw::kIdCancel);
+}
+
+class CTestApp : public fw::CWinApp {
+  public:
+    explicit CTestApp(std::vector<std::string>& log) : log_(log) {}
+    bool InitInstance() override {
+        log_.push_back("command line " + m_lpCmdLine);
+        CTestDlg dlg(log_);
+        m_pMainWnd = &dlg;
+        log_.push_back("result " + std::to_string(dlg.DoModal()));
+        m_pMainWnd = nullptr;
+        return false;
+    }
+    int ExitInstance() override { return 3; }
+
+  private:
+    std::vector<std::string>& log_;
+};
+
+TEST_F(ModalRuns, ApplicationRunsItsMainDialogOnce) {
+    EXPECT_EQ(fw::AfxWinMain(""), 1);  // no application object
+    {
+        CTestApp app(log_);
+        EXPECT_EQ(fw::AfxGetApp(), &app);
+        ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) { d.Close(); });
+        EXPECT_EQ(fw::AfxWinMain("/VEZIREZARADUD"), 3);
+    }
+    EXPECT_EQ(fw::AfxGetApp(), nullptr);
+    EXPECT_EQ(log_.front(), "command line /VEZIREZARADUD");
+    EXPECT_EQ(log_.back(), "result 2");
 }
 
 TEST_F(ModalRuns, SleepsAreRecorded) {

@@ -4,7 +4,10 @@
 #include <ostream>
 #include <string>
 
+#include "framework/afx.h"
+#include "framework/dialog.h"
 #include "framework/framework_error.h"
+#include "framework/headless/headless_backend.h"
 #include "framework/headless/kestrivar_resources.h"
 #include "framework/headless/resource_script.h"
 #include "framework/tests/test_dialogs.h"
@@ -123,19 +126,35 @@ TEST(ResourceScript, HeaderValuesMustBeNumbers) {
                 ElementsAre(Pair("IDC_A", -1)));
 }
 
-// The program's own script, when the build has it: the three templates the dialogs run on.
-TEST(ResourceScript, KestrivarScriptParses) {
+// The program's own script, when the build has it: the templates the dialogs run on open in the
+// headless backend, with the list items of the main dialog.
+TEST(ResourceScript, KestrivarTemplatesOpen) {
     const std::optional<fw::headless::ResourceText> text = fw::headless::KestrivarResourceText();
     if (!text) {
         GTEST_SKIP() << "the build found no res/Kestrivar.rc";
     }
-    const ResourceScript script = ParseResourceScript(text->script, text->header);
+    fw::headless::HeadlessBackend ui(ParseResourceScript(text->script, text->header));
+    fw::ScopedBackend use(ui);
+    EXPECT_EQ(ui.Resources().bitmaps.count(131), 1u);
+    EXPECT_EQ(fw::LoadResourceString(101), "&About Kestrivar...");
+    EXPECT_NE(fw::LoadIconResource(128), fw::IconHandle::kNone);
     for (int id : {100, 102, 129}) {
-        EXPECT_EQ(script.dialogs.count(id), 1u) << "template " << id;
+        fw::CDialog dialog(id);
+        ui.ExpectModal(id, [](fw::DialogDriver& d) { d.Close(); });
+        EXPECT_EQ(dialog.DoModal(), fw::kIdCancel) << "template " << id;
     }
-    EXPECT_EQ(script.icons.count(128), 1u);
-    EXPECT_EQ(script.bitmaps.count(131), 1u);
-    EXPECT_EQ(script.strings.count(101), 1u);
+    fw::CDialog main(102);
+    ui.ExpectModal(102, [](fw::DialogDriver& d) {
+        EXPECT_THAT(d.Items(1068), ElementsAre("0", "1", "2", "3", "4", "5", "6", "7", "8"));
+        EXPECT_THAT(d.Items(1069), ElementsAre("0", "1", "2", "3"));
+        EXPECT_THAT(d.Items(1070), ElementsAre("None", "Light", "Heavy (Ph4)"));
+        EXPECT_EQ(d.Selection(1070), -1);
+        EXPECT_FALSE(d.IsVisible(1070));
+        EXPECT_EQ(d.Caption(), "Kestrivar 1.3");
+        d.Close();
+    });
+    main.DoModal();
+    EXPECT_THAT(ui.Unused(), ::testing::IsEmpty());
 }
 
 }  // namespace
