@@ -1,0 +1,116 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "framework/win_types.h"
+
+// What a dialog needs from the windowing system, as two interfaces a backend implements: the
+// real Win32 API in the program, an in-memory model in the tests. Portable dialog code never
+// sees a window handle; it names a control by (dialog, id) and CDialog forwards to these.
+//
+// On Win32, RunModal is DialogBoxParamA with a per-run DialogWindow as lParam. One static dialog
+// procedure stores it in DWLP_USER at WM_INITDIALOG and ignores what comes before (the dialog
+// procedure never sees WM_CREATE, so kWmCreate is sent first thing at WM_INITDIALOG, then the
+// DLGINIT items are added, then kWmInitDialog). WM_COMMAND, WM_NOTIFY and the rest go through
+// CDialog::OnWndMsg; a handled WM_NOTIFY's result goes out through DWLP_MSGRESULT, while
+// WM_INITDIALOG and WM_QUERYDRAGICON return theirs directly. An exception is caught in the
+// dialog procedure, ends the dialog with -1 and is rethrown when DialogBoxParamA returns.
+
+namespace fw {
+
+class CDialog;
+
+enum class ControlKind { kButton, kGroupBox, kStatic, kEdit, kComboBox, kUpDown };
+
+// Drawing into a dialog between the begin and the end of one paint.
+class PaintContext {
+  public:
+    virtual ~PaintContext() = default;
+    // Erases the background under a minimised window's icon (WM_ICONERASEBKGND with this DC).
+    virtual void EraseIconBackground() = 0;
+    virtual void DrawIcon(int x, int y, IconHandle icon) = 0;
+};
+
+// One running dialog window. Every call naming a control the template lacks, or a control of
+// the wrong kind, throws FrameworkError.
+class DialogWindow {
+  public:
+    virtual ~DialogWindow() = default;
+
+    // Throws unless the template has a control of this kind with this id.
+    virtual void CheckControl(int id, ControlKind kind) const = 0;
+
+    virtual std::string GetItemText(int id) const = 0;
+    virtual void SetItemText(int id, const std::string& text) = 0;
+    virtual void ShowItem(int id, bool show) = 0;
+    // The control's own visibility flag, whatever the dialog's.
+    virtual bool IsItemVisible(int id) const = 0;
+    virtual void SetItemFocus(int id) = 0;
+
+    virtual int ComboGetCount(int id) const = 0;
+    virtual int ComboGetCurSel(int id) const = 0;  // -1 for none
+    // Selects an item; an index outside the items clears the selection and returns kCbErr.
+    virtual int ComboSetCurSel(int id, int index) = 0;
+    virtual std::string ComboGetItemText(int id, int index) const = 0;
+
+    virtual std::string GetCaption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetIcon(IconHandle icon, bool bigIcon) = 0;
+    virtual bool HasSystemMenu() const = 0;
+    // Appends a separator, then the item.
+    virtual void AppendSystemMenuItem(unsigned commandId, const std::string& text) = 0;
+    virtual void ShowWindow(bool show) = 0;
+    virtual bool IsWindowVisible() const = 0;
+    virtual bool IsIconic() const = 0;
+    virtual CRect GetClientRect() const = 0;
+    virtual std::unique_ptr<PaintContext> BeginPaint() = 0;
+
+    // A message box owned by this dialog; caption already resolved. Returns the button id.
+    virtual int ShowMessageBox(const std::string& text, const std::string& caption,
+                               unsigned flags) = 0;
+    // Ends the modal run with this result once the current handler returns.
+    virtual void EndDialog(int result) = 0;
+};
+
+// The process-wide part.
+class UiBackend {
+  public:
+    virtual ~UiBackend() = default;
+
+    // Runs the dialog modally on its template (dialog.GetTemplateId()): creates the window and
+    // controls, attaches it to the dialog (CDialog::AttachWindow), sends kWmCreate (a result of
+    // -1 ends the run with -1), fills combo boxes from the template's init data, sends
+    // kWmInitDialog (a true result puts the focus on the first tab stop), shows the dialog and
+    // routes messages until EndDialog. Returns the EndDialog result.
+    virtual int RunModal(CDialog& dialog) = 0;
+
+    // A message box owned by no window; caption already resolved.
+    virtual int ShowMessageBox(const std::string& text, const std::string& caption,
+                               unsigned flags) = 0;
+    // The executable's base name without its extension.
+    virtual std::string ApplicationName() const = 0;
+    virtual IconHandle LoadIconResource(int resourceId) = 0;
+    virtual std::string LoadResourceString(int resourceId) = 0;
+    virtual int GetSystemMetrics(int index) const = 0;
+    virtual void Sleep(unsigned milliseconds) = 0;
+};
+
+// The backend in use, set once at start-up (the program) or per test (ScopedBackend). Returns
+// the previous one.
+UiBackend* SetBackend(UiBackend* backend);
+// Throws FrameworkError when none is set.
+UiBackend& CurrentBackend();
+
+class ScopedBackend {
+  public:
+    explicit ScopedBackend(UiBackend& backend) : previous_(SetBackend(&backend)) {}
+    ~ScopedBackend() { SetBackend(previous_); }
+    ScopedBackend(const ScopedBackend&) = delete;
+    ScopedBackend& operator=(const ScopedBackend&) = delete;
+
+  private:
+    UiBackend* previous_;
+};
+
+}  // namespace fw

@@ -1,0 +1,193 @@
+#include "framework/dialog.h"
+
+#include "framework/afx.h"
+#include "framework/data_exchange.h"
+#include "framework/framework_error.h"
+
+#pragma push_macro("MessageBox")
+#undef MessageBox
+
+namespace fw {
+namespace {
+
+// Clears the "default processing requested" flag for one handler call and restores the outer
+// call's flag afterwards, also when the handler throws.
+class DefaultRequestScope {
+  public:
+    explicit DefaultRequestScope(bool& flag) : flag_(flag), outer_(flag) { flag_ = false; }
+    ~DefaultRequestScope() { flag_ = outer_; }
+    DefaultRequestScope(const DefaultRequestScope&) = delete;
+    DefaultRequestScope& operator=(const DefaultRequestScope&) = delete;
+    bool Requested() const { return flag_; }
+
+  private:
+    bool& flag_;
+    bool outer_;
+};
+
+}  // namespace
+
+CDialog::CDialog(int templateId, CDialog* parent) : templateId_(templateId), parent_(parent) {}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal() {
+    if (window_ != nullptr) {
+        throw FrameworkError("dialog " + std::to_string(templateId_) + " is already running");
+    }
+    return CurrentBackend().RunModal(*this);
+}
+
+void CDialog::EndDialog(int result) {
+    Window().EndDialog(result);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange exchange(this, saveAndValidate);
+    try {
+        DoDataExchange(&exchange);
+    } catch (const DataExchangeStopped&) {
+        return false;
+    }
+    return true;
+}
+
+std::string CDialog::GetItemText(int id) const {
+    return Window().GetItemText(id);
+}
+void CDialog::SetItemText(int id, const std::string& text) {
+    Window().SetItemText(id, text);
+}
+void CDialog::ShowItem(int id, bool show) {
+    Window().ShowItem(id, show);
+}
+bool CDialog::IsItemVisible(int id) const {
+    return Window().IsItemVisible(id);
+}
+void CDialog::SetItemFocus(int id) {
+    Window().SetItemFocus(id);
+}
+
+std::string CDialog::GetCaption() const {
+    return Window().GetCaption();
+}
+void CDialog::SetCaption(const std::string& caption) {
+    Window().SetCaption(caption);
+}
+void CDialog::SetIcon(IconHandle icon, bool bigIcon) {
+    Window().SetIcon(icon, bigIcon);
+}
+bool CDialog::HasSystemMenu() const {
+    return Window().HasSystemMenu();
+}
+void CDialog::AppendSystemMenuItem(unsigned commandId, const std::string& text) {
+    Window().AppendSystemMenuItem(commandId, text);
+}
+void CDialog::ShowWindow(bool show) {
+    Window().ShowWindow(show);
+}
+bool CDialog::IsWindowVisible() const {
+    return Window().IsWindowVisible();
+}
+bool CDialog::IsIconic() const {
+    return Window().IsIconic();
+}
+CRect CDialog::GetClientRect() const {
+    return Window().GetClientRect();
+}
+
+int CDialog::MessageBox(const std::string& text, const char* caption, unsigned flags) {
+    return Window().ShowMessageBox(text, caption != nullptr ? caption : AfxGetAppName(), flags);
+}
+
+DialogWindow& CDialog::Window() const {
+    if (window_ == nullptr) {
+        throw FrameworkError("dialog " + std::to_string(templateId_) + " is not running");
+    }
+    return *window_;
+}
+
+bool CDialog::OnWndMsg(const Message& message, LRESULT* result) {
+    *result = 0;
+    if (message.message == kWmInitDialog) {
+        *result = OnInitDialog() ? 1 : 0;
+        return true;
+    }
+    const MessageMapEntry* entry = FindMessageMapEntry(GetMessageMap(), message);
+    if (entry == nullptr) {
+        return false;
+    }
+    DefaultRequestScope defaultRequest(defaultRequested_);
+    switch (message.message) {
+        case kWmCommand:
+        case kWmPaint:
+            (this->*entry->onVoid)();
+            break;
+        case kWmNotify:
+            if (message.upDown == nullptr) {
+                throw FrameworkError("notification " + std::to_string(message.code) +
+                                     " from control " + std::to_string(message.id) +
+                                     " came without its up-down record");
+            }
+            (this->*entry->onUpDown)(message.upDown, result);
+            break;
+        case kWmCreate:
+            *result = (this->*entry->onCreate)();
+            break;
+        case kWmSysCommand:
+            (this->*entry->onSysCommand)(static_cast<unsigned>(message.id), message.lParam);
+            break;
+        case kWmQueryDragIcon:
+            *result = static_cast<LRESULT>((this->*entry->onQueryDragIcon)());
+            break;
+        default:
+            return false;
+    }
+    return !defaultRequest.Requested();
+}
+
+bool CDialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) {
+        EndDialog(kIdOk);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(kIdCancel);
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnSysCommand(unsigned, LPARAM) {
+    Default();
+}
+void CDialog::OnPaint() {
+    Default();
+}
+IconHandle CDialog::OnQueryDragIcon() {
+    Default();
+    return IconHandle::kNone;
+}
+
+// The base map: the standard buttons (also Enter, Esc and the close box, which send them).
+const MessageMap* CDialog::GetMessageMap() const {
+    return GetThisMessageMap();
+}
+const MessageMap* CDialog::GetThisMessageMap() {
+    static const MessageMapEntry entries[] = {
+        detail::MakeEntry(kWmCommand, kBnClicked, kIdOk, &CDialog::OnOK),
+        detail::MakeEntry(kWmCommand, kBnClicked, kIdCancel, &CDialog::OnCancel),
+        detail::EndEntry(),
+    };
+    static const MessageMap map = {nullptr, entries};
+    return &map;
+}
+
+}  // namespace fw
+
+#pragma pop_macro("MessageBox")

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <string>
+
+#include "framework/backend.h"
+#include "framework/constants.h"
+#include "framework/message.h"
+#include "framework/win_types.h"
+
+// <windows.h> defines MessageBox as a macro; keep the member's name the same in every file,
+// whichever header came first.
+#pragma push_macro("MessageBox")
+#undef MessageBox
+
+namespace fw {
+
+class CDataExchange;
+struct MessageMap;
+
+// A modal dialog on a template of the resource script. Derived classes keep their state in
+// members, bind them to controls in DoDataExchange, and route control notifications to
+// handlers with a message map.
+class CDialog {
+  public:
+    explicit CDialog(int templateId, CDialog* parent = nullptr);
+    virtual ~CDialog();
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+
+    // Runs the dialog; returns the EndDialog result (kIdOk, kIdCancel), or -1 when OnCreate
+    // refused the window.
+    int DoModal();
+    void EndDialog(int result);
+    // Moves the members into the controls (false) or the controls into the members (true).
+    // Returns false when a field was refused; the exchange stopped there.
+    bool UpdateData(bool saveAndValidate = true);
+
+    int GetTemplateId() const { return templateId_; }
+    CDialog* GetParent() const { return parent_; }
+
+    // Controls, by id.
+    std::string GetItemText(int id) const;
+    void SetItemText(int id, const std::string& text);
+    void ShowItem(int id, bool show);
+    bool IsItemVisible(int id) const;
+    void SetItemFocus(int id);
+
+    // The dialog window itself.
+    std::string GetCaption() const;
+    void SetCaption(const std::string& caption);
+    void SetIcon(IconHandle icon, bool bigIcon);
+    bool HasSystemMenu() const;
+    void AppendSystemMenuItem(unsigned commandId, const std::string& text);
+    void ShowWindow(bool show);
+    bool IsWindowVisible() const;
+    bool IsIconic() const;
+    CRect GetClientRect() const;
+
+    // A message box owned by the dialog; without a caption, the application's name.
+    int MessageBox(const std::string& text, const char* caption = nullptr, unsigned flags = kMbOk);
+
+    // For backends: routes one message through the message map (kWmInitDialog goes to
+    // OnInitDialog). Returns false when nothing handled it or the handler asked for the default
+    // processing; *result is the handler's result.
+    bool OnWndMsg(const Message& message, LRESULT* result);
+    // For backends: the window while the dialog runs, nullptr after.
+    void AttachWindow(DialogWindow* window) { window_ = window; }
+    bool IsRunning() const { return window_ != nullptr; }
+    // The running window; throws FrameworkError when the dialog is not running.
+    DialogWindow& Window() const;
+
+  protected:
+    // Base: moves the members into the controls; true puts the focus on the first tab stop.
+    virtual bool OnInitDialog();
+    // Base: moves the controls into the members and ends with kIdOk if that succeeded.
+    virtual void OnOK();
+    // Base: ends with kIdCancel.
+    virtual void OnCancel();
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    // Handlers with default behaviour, for derived maps (ON_WM_CREATE...) and derived handlers
+    // that pass a message on.
+    int OnCreate() { return 0; }
+    void OnSysCommand(unsigned id, LPARAM lParam);
+    void OnPaint();
+    IconHandle OnQueryDragIcon();
+    // Asks the backend for its own processing of the message being handled.
+    void Default() { defaultRequested_ = true; }
+
+    static const MessageMap* GetThisMessageMap();
+    virtual const MessageMap* GetMessageMap() const;
+
+  private:
+    int templateId_;
+    CDialog* parent_;
+    DialogWindow* window_ = nullptr;
+    bool defaultRequested_ = false;
+};
+
+}  // namespace fw
+
+#pragma pop_macro("MessageBox")
+
+// The message-map macros every dialog uses; included after CDialog is complete so that pointers
+// to its members get the compact single-inheritance form on every compiler.
+#include "framework/message_map.h"

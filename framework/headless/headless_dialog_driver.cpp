@@ -1,0 +1,198 @@
+#include "framework/headless/headless_dialog_driver.h"
+
+#include "framework/framework_error.h"
+#include "framework/headless/headless_backend.h"
+
+namespace fw {
+namespace headless {
+namespace {
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::kButton:
+            return "button";
+        case ControlKind::kGroupBox:
+            return "group box";
+        case ControlKind::kStatic:
+            return "static";
+        case ControlKind::kEdit:
+            return "edit";
+        case ControlKind::kComboBox:
+            return "combo box";
+        case ControlKind::kUpDown:
+            return "up-down control";
+    }
+    return "control";
+}
+
+}  // namespace
+
+HeadlessDialogDriver::HeadlessDialogDriver(HeadlessBackend& backend, HeadlessWindow& window)
+    : backend_(backend), window_(window) {}
+
+HeadlessWindow& HeadlessDialogDriver::Reachable() {
+    const std::string dialog = "dialog " + std::to_string(window_.Template().id);
+    if (window_.Ended()) {
+        throw FrameworkError(dialog + " has ended");
+    }
+    if (!backend_.IsTopWindow(window_)) {
+        throw FrameworkError(dialog + " is disabled under another modal dialog");
+    }
+    if (!window_.IsWindowVisible()) {
+        throw FrameworkError(dialog + " is hidden");
+    }
+    return window_;
+}
+
+HeadlessControl& HeadlessDialogDriver::Reachable(int id, ControlKind kind) {
+    HeadlessControl& control = Reachable().Control(id);
+    const std::string name =
+        "control " + std::to_string(id) + " of dialog " + std::to_string(window_.Template().id);
+    if (control.source->kind != kind) {
+        throw FrameworkError(name + " is a " + KindName(control.source->kind) + ", not a " +
+                             KindName(kind));
+    }
+    if (!control.visible) {
+        throw FrameworkError(name + " is hidden");
+    }
+    if (control.source->HasStyle("WS_DISABLED")) {
+        throw FrameworkError(name + " is disabled");
+    }
+    return control;
+}
+
+void HeadlessDialogDriver::Command(int id, int code) {
+    Message command;
+    command.message = kWmCommand;
+    command.id = id;
+    command.code = code;
+    window_.Send(command);
+}
+
+int HeadlessDialogDriver::TemplateId() const {
+    return window_.Template().id;
+}
+
+void HeadlessDialogDriver::Click(int id) {
+    Reachable(id, ControlKind::kButton);
+    Command(id, kBnClicked);
+}
+
+LRESULT HeadlessDialogDriver::Spin(int id, int iDelta) {
+    Reachable(id, ControlKind::kUpDown);
+    NMUPDOWN notification;
+    notification.hdr.idFrom = id;
+    notification.hdr.code = kUdnDeltaPos;
+    notification.iDelta = iDelta;
+    Message notify;
+    notify.message = kWmNotify;
+    notify.id = id;
+    notify.code = kUdnDeltaPos;
+    notify.upDown = &notification;
+    return window_.Send(notify);
+}
+
+void HeadlessDialogDriver::Type(int id, const std::string& text) {
+    HeadlessControl& edit = Reachable(id, ControlKind::kEdit);
+    if (edit.source->HasStyle("ES_READONLY")) {
+        throw FrameworkError("edit " + std::to_string(id) + " is read-only");
+    }
+    edit.text = text;
+    Command(id, kEnChange);
+}
+
+void HeadlessDialogDriver::Select(int id, int index) {
+    HeadlessControl& combo = Reachable(id, ControlKind::kComboBox);
+    if (index < 0 || index >= static_cast<int>(combo.items.size())) {
+        throw FrameworkError("combo box " + std::to_string(id) + " has no item " +
+                             std::to_string(index));
+    }
+    combo.selection = index;
+    Command(id, kCbnSelChange);
+}
+
+void HeadlessDialogDriver::SysCommand(unsigned id) {
+    HeadlessWindow& window = Reachable();
+    if (!window.HasSystemMenu()) {
+        throw FrameworkError("dialog " + std::to_string(TemplateId()) + " has no system menu");
+    }
+    if ((id & 0xFFF0u) < kScSize) {
+        bool inMenu = false;
+        for (const SystemMenuItem& item : window.SystemMenu()) {
+            inMenu = inMenu || (item.commandId != 0 && item.commandId == id);
+        }
+        if (!inMenu) {
+            throw FrameworkError("system command " + std::to_string(id) +
+                                 " is not in the system menu");
+        }
+    }
+    Message command;
+    command.message = kWmSysCommand;
+    command.id = static_cast<int>(id);
+    window.Send(command);
+}
+
+void HeadlessDialogDriver::Close() {
+    Reachable();
+    Command(kIdCancel, kBnClicked);
+}
+
+std::string HeadlessDialogDriver::Text(int id) const {
+    return window_.GetItemText(id);
+}
+bool HeadlessDialogDriver::IsVisible(int id) const {
+    return window_.IsItemVisible(id);
+}
+int HeadlessDialogDriver::Selection(int id) const {
+    return window_.ComboGetCurSel(id);
+}
+
+std::vector<std::string> HeadlessDialogDriver::Items(int id) const {
+    std::vector<std::string> items;
+    const int count = window_.ComboGetCount(id);
+    for (int i = 0; i < count; ++i) {
+        items.push_back(window_.ComboGetItemText(id, i));
+    }
+    return items;
+}
+
+std::string HeadlessDialogDriver::Caption() const {
+    return window_.GetCaption();
+}
+bool HeadlessDialogDriver::IsDialogVisible() const {
+    return window_.IsWindowVisible();
+}
+int HeadlessDialogDriver::Focus() const {
+    return window_.FocusId();
+}
+
+std::vector<PaintOp> HeadlessDialogDriver::Paint() {
+    return window_.Paint();
+}
+
+LRESULT HeadlessDialogDriver::QueryDragIcon() {
+    Message query;
+    query.message = kWmQueryDragIcon;
+    return window_.Send(query);
+}
+
+bool HeadlessDialogDriver::IsIconic() const {
+    return window_.IsIconic();
+}
+IconHandle HeadlessDialogDriver::Icon(bool bigIcon) const {
+    return window_.Icon(bigIcon);
+}
+std::vector<SystemMenuItem> HeadlessDialogDriver::SystemMenu() const {
+    return window_.SystemMenu();
+}
+
+HeadlessDialogDriver& AsHeadless(DialogDriver& driver) {
+    auto* headless = dynamic_cast<HeadlessDialogDriver*>(&driver);
+    if (headless == nullptr) {
+        throw FrameworkError("this check needs the headless backend");
+    }
+    return *headless;
+}
+
+}  // namespace headless
+}  // namespace fw

@@ -1,0 +1,253 @@
+#include "framework/headless/headless_window.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "framework/framework_error.h"
+#include "framework/headless/headless_backend.h"
+
+namespace fw {
+namespace headless {
+namespace {
+
+// The order a sorted combo box keeps: ASCII letters without regard to case.
+bool SortsBefore(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) <
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Dialog units to pixels for an 8-point "MS Sans Serif" dialog (base units 6 x 13).
+int DluToPixelsX(int dlu) {
+    return dlu * 6 / 4;
+}
+int DluToPixelsY(int dlu) {
+    return dlu * 13 / 8;
+}
+
+}  // namespace
+
+class HeadlessWindow::Painter : public PaintContext {
+  public:
+    explicit Painter(HeadlessWindow& window) : window_(window) {
+        if (window_.paintOps_ == nullptr) {
+            throw FrameworkError("CPaintDC used outside WM_PAINT");
+        }
+        window_.painted_ = true;
+    }
+    void EraseIconBackground() override {
+        window_.paintOps_->push_back(
+            {PaintOp::Kind::kEraseIconBackground, 0, 0, IconHandle::kNone});
+    }
+    void DrawIcon(int x, int y, IconHandle icon) override {
+        window_.paintOps_->push_back({PaintOp::Kind::kDrawIcon, x, y, icon});
+    }
+
+  private:
+    HeadlessWindow& window_;
+};
+
+HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, const DialogTemplate& source,
+                               CDialog& dialog)
+    : backend_(backend), source_(source), dialog_(dialog), caption_(source.caption) {}
+
+std::string HeadlessWindow::Describe(int id) const {
+    return "control " + std::to_string(id) + " of dialog " + std::to_string(source_.id);
+}
+
+const HeadlessControl& HeadlessWindow::Control(int id) const {
+    if (!created_) {
+        throw FrameworkError(Describe(id) + " used before the controls exist (in OnCreate)");
+    }
+    if (id == kIdcStatic) {
+        throw FrameworkError("IDC_STATIC names no single control of dialog " +
+                             std::to_string(source_.id));
+    }
+    for (const HeadlessControl& control : controls_) {
+        if (control.source->id == id) {
+            return control;
+        }
+    }
+    throw FrameworkError("dialog " + std::to_string(source_.id) + " has no control " +
+                         std::to_string(id));
+}
+
+HeadlessControl& HeadlessWindow::Control(int id) {
+    return const_cast<HeadlessControl&>(static_cast<const HeadlessWindow&>(*this).Control(id));
+}
+
+void HeadlessWindow::CheckControl(int id, ControlKind kind) const {
+    if (Control(id).source->kind != kind) {
+        throw FrameworkError(Describe(id) + " is not of the kind bound to it");
+    }
+}
+
+std::string HeadlessWindow::GetItemText(int id) const {
+    return Control(id).text;
+}
+void HeadlessWindow::SetItemText(int id, const std::string& text) {
+    Control(id).text = text;
+}
+void HeadlessWindow::ShowItem(int id, bool show) {
+    Control(id).visible = show;
+}
+bool HeadlessWindow::IsItemVisible(int id) const {
+    return Control(id).visible;
+}
+void HeadlessWindow::SetItemFocus(int id) {
+    focusId_ = Control(id).source->id;
+}
+
+const HeadlessControl& HeadlessWindow::ComboBox(int id) const {
+    const HeadlessControl& control = Control(id);
+    if (control.source->kind != ControlKind::kComboBox) {
+        throw FrameworkError(Describe(id) + " is not a combo box");
+    }
+    return control;
+}
+
+int HeadlessWindow::ComboGetCount(int id) const {
+    return static_cast<int>(ComboBox(id).items.size());
+}
+
+int HeadlessWindow::ComboGetCurSel(int id) const {
+    return ComboBox(id).selection;
+}
+
+int HeadlessWindow::ComboSetCurSel(int id, int index) {
+    HeadlessControl& control = const_cast<HeadlessControl&>(ComboBox(id));
+    if (index < 0 || index >= static_cast<int>(control.items.size())) {
+        control.selection = -1;
+        return kCbErr;
+    }
+    control.selection = index;
+    return index;
+}
+
+std::string HeadlessWindow::ComboGetItemText(int id, int index) const {
+    const HeadlessControl& control = ComboBox(id);
+    if (index < 0 || index >= static_cast<int>(control.items.size())) {
+        throw FrameworkError(Describe(id) + " has no item " + std::to_string(index));
+    }
+    return control.items[static_cast<std::size_t>(index)];
+}
+
+void HeadlessWindow::SetIcon(IconHandle icon, bool bigIcon) {
+    (bigIcon ? bigIcon_ : smallIcon_) = icon;
+}
+
+bool HeadlessWindow::HasSystemMenu() const {
+    return source_.HasStyle("WS_SYSMENU");
+}
+
+void HeadlessWindow::AppendSystemMenuItem(unsigned commandId, const std::string& text) {
+    if (!HasSystemMenu()) {
+        throw FrameworkError("dialog " + std::to_string(source_.id) + " has no system menu");
+    }
+    systemMenu_.push_back({0, ""});
+    systemMenu_.push_back({commandId, text});
+}
+
+CRect HeadlessWindow::GetClientRect() const {
+    CRect rect;
+    rect.right = DluToPixelsX(source_.width);
+    rect.bottom = DluToPixelsY(source_.height);
+    return rect;
+}
+
+std::unique_ptr<PaintContext> HeadlessWindow::BeginPaint() {
+    return std::make_unique<Painter>(*this);
+}
+
+int HeadlessWindow::ShowMessageBox(const std::string& text, const std::string& caption,
+                                   unsigned flags) {
+    return backend_.RecordMessageBox(text, caption, flags, source_.id);
+}
+
+void HeadlessWindow::EndDialog(int result) {
+    ended_ = true;
+    result_ = result;
+}
+
+void HeadlessWindow::CreateControls() {
+    controls_.clear();
+    for (const ControlTemplate& source : source_.controls) {
+        HeadlessControl control;
+        control.source = &source;
+        control.text = source.text;
+        control.visible = source.visible;
+        controls_.push_back(control);
+    }
+    created_ = true;
+    for (const auto& item : source_.initItems) {
+        HeadlessControl& combo = Control(item.first);
+        auto at = combo.items.end();
+        if (combo.source->HasStyle("CBS_SORT")) {
+            at = std::upper_bound(combo.items.begin(), combo.items.end(), item.second, SortsBefore);
+        }
+        combo.items.insert(at, item.second);
+    }
+}
+
+void HeadlessWindow::FocusFirstTabStop() {
+    for (const HeadlessControl& control : controls_) {
+        if (control.visible && control.source->HasStyle("WS_TABSTOP") &&
+            !control.source->HasStyle("WS_DISABLED")) {
+            focusId_ = control.source->id;
+            return;
+        }
+    }
+}
+
+LRESULT HeadlessWindow::Send(const Message& message) {
+    LRESULT result = 0;
+    if (!dialog_.OnWndMsg(message, &result)) {
+        DefaultProcessing(message);
+        return 0;
+    }
+    return result;
+}
+
+// What the system's dialog procedure does with the messages a dialog leaves to it.
+void HeadlessWindow::DefaultProcessing(const Message& message) {
+    if (message.message == kWmSysCommand) {
+        const unsigned command = static_cast<unsigned>(message.id) & 0xFFF0u;
+        if (command == kScClose) {
+            Message cancel;
+            cancel.message = kWmCommand;
+            cancel.id = kIdCancel;
+            cancel.code = kBnClicked;
+            Send(cancel);
+        } else if (command == kScMinimize) {
+            iconic_ = true;
+        } else if (command == kScRestore) {
+            iconic_ = false;
+        }
+    } else if (message.message == kWmPaint && paintOps_ != nullptr) {
+        paintOps_->push_back({PaintOp::Kind::kDefaultPaint, 0, 0, IconHandle::kNone});
+        painted_ = true;
+    }
+}
+
+std::vector<PaintOp> HeadlessWindow::Paint() {
+    std::vector<PaintOp> ops;
+    paintOps_ = &ops;
+    painted_ = false;
+    struct Reset {
+        std::vector<PaintOp>*& ops;
+        ~Reset() { ops = nullptr; }
+    } reset{paintOps_};
+    Message paint;
+    paint.message = kWmPaint;
+    Send(paint);
+    if (!painted_) {
+        // On Windows the region would stay invalid and WM_PAINT come back forever.
+        throw FrameworkError("dialog " + std::to_string(source_.id) +
+                             " handled WM_PAINT without painting (no CPaintDC)");
+    }
+    return ops;
+}
+
+}  // namespace headless
+}  // namespace fw

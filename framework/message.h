@@ -1,0 +1,23 @@
+#pragma once
+
+#include "framework/constants.h"
+#include "framework/win_types.h"
+
+namespace fw {
+
+// One window message as a backend hands it to a dialog (CDialog::OnWndMsg). Backends translate
+// their native messages into this form:
+//   kWmCommand     id = control id, code = notification code (kBnClicked, kCbnSelChange...)
+//   kWmNotify      id = control id, code = notification code, upDown = the notification record
+//                  (only up-down notifications are routed)
+//   kWmSysCommand  id = system command, lParam = the message's lParam
+//   kWmCreate, kWmInitDialog, kWmPaint, kWmQueryDragIcon: no arguments
+struct Message {
+    unsigned message = kWmNull;
+    int id = 0;
+    int code = 0;
+    LPARAM lParam = 0;
+    NMUPDOWN* upDown = nullptr;
+};
+
+}  // namespace fw
