@@ -219,11 +219,17 @@ std::optional<std::string> SetProfileValue(const std::string& text, const std::s
         if (lines[i].kind != LineKind::kBlank)
             last = i;
     }
+    // The new line ends as the line before it does: a lone CR put in front of a following LF
+    // would join it into one CRLF and swallow a line.
     const Line& anchor = lines[last];
+    const std::string_view anchorEnding =
+        anchor.next == anchor.end
+            ? ending
+            : std::string_view(text).substr(anchor.end, anchor.next - anchor.end);
     result.assign(text, 0, anchor.next);
     if (anchor.next == anchor.end)
         result += ending;
-    result.append(keyName).append("=").append(value).append(ending);
+    result.append(keyName).append("=").append(value).append(anchorEnding);
     result.append(text, anchor.next, std::string::npos);
     return result;
 }

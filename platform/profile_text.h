@@ -40,9 +40,10 @@ bool IsStorableProfileEntry(const std::string& section, const std::string& key,
 // - a missing key is inserted after the last non-blank line of the section (the header when
 //   the section is empty), before any blank lines that end the section;
 // - a missing section is appended at the end of the text as "[section]" and "key=value".
-// Inserted lines end with the text's most common line ending (CRLF when there is none or on a
-// tie); a last line without an ending gets one before anything is added after it. Nullopt when
-// the entry is not storable or the text is UTF-16 (starts with a UTF-16 byte order mark).
+// An inserted key line ends as the line it follows. A new section's lines, and the ending
+// given to a last line that had none before anything is added after it, use the text's most
+// common line ending (CRLF when there is none, or on a tie). Nullopt when the entry is not
+// storable or the text is UTF-16 (starts with a UTF-16 byte order mark).
 std::optional<std::string> SetProfileValue(const std::string& text, const std::string& section,
                                            const std::string& key, const std::string& value);
 
