@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// windows.h defines both names below as macros for the win.ini functions; in a file that
+// included it first they would rename these declarations.
+#ifdef GetProfileString
+#undef GetProfileString
+#endif
+#ifdef WriteProfileString
+#undef WriteProfileString
+#endif
+
+// Initialisation-file values ("[section]", "key=value") of a file named by its Windows path,
+// with the contracts of GetPrivateProfileStringA and WritePrivateProfileStringA. On Windows they
+// are those functions; under a Wine prefix a reimplementation that edits the file in place (see
+// platform/profile_text.h for the rules both follow).
+namespace platform {
+
+// Copies the value of `key` in `section` into `buffer`: at most bufferSize - 1 characters and a
+// terminating NUL; returns the number of characters copied. When the file, the section or the
+// key is missing, or the key's line has no '=', the default (without its trailing blanks) is
+// copied instead. An empty value ("k=") gives "" and 0. A null buffer or size 0 gives 0.
+size_t GetProfileString(const std::string& section, const std::string& key,
+                        const std::string& defaultValue, char* buffer, size_t bufferSize,
+                        const std::string& windowsPath);
+
+// Sets `key` in `section` to `value`, creating the file, the section and the key as needed.
+// False when the directory does not exist, the file or directory cannot be written, the file
+// is read-only, or the names or value cannot be stored as one line (IsStorableProfileEntry).
+// Under a Wine prefix the file is replaced atomically, so a failure leaves it as it was, and
+// every line other than the one set or added keeps its bytes.
+bool WriteProfileString(const std::string& section, const std::string& key,
+                        const std::string& value, const std::string& windowsPath);
+
+}  // namespace platform

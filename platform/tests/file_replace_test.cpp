@@ -1,0 +1,129 @@
+#include "platform/file_replace.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_dir.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+std::vector<std::string> Entries(const std::string& directory) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(directory))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(FileReplace, CreatesAndReplacesWholeFilesByteForByte) {
+    TempDir dir;
+    const std::string path = dir / "Kestrivar.FLT";
+    const std::string binary("\x02\0\0\0\r\n\x1A\n\0\xFF", 10);
+    ASSERT_TRUE(platform::ReplaceFileContents(path, binary));
+    EXPECT_EQ(ReadFile(path), binary);
+    ASSERT_TRUE(platform::ReplaceFileContents(path, "short"));
+    EXPECT_EQ(ReadFile(path), "short");
+    ASSERT_TRUE(platform::ReplaceFileContents(path, ""));
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(fs::file_size(path), 0u);
+    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+}
+
+TEST(FileReplace, FailsWithoutHarmWhenTheFileCannotBeReplaced) {
+    TempDir dir;
+    WriteFile(dir / "plain-file", "plain");
+    fs::create_directory(dir / "folder.FLT");
+    WriteFile(dir / "read-only.FLT", "old");
+    fs::permissions(dir / "read-only.FLT",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const char* const targets[] = {"no-dir/Kestrivar.FLT", "plain-file/Kestrivar.FLT", "folder.FLT",
+                                   "read-only.FLT"};
+    for (const char* target : targets)
+        EXPECT_FALSE(platform::ReplaceFileContents(dir / target, "new")) << target;
+
+    fs::permissions(dir / "read-only.FLT", fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(ReadFile(dir / "read-only.FLT"), "old");
+    EXPECT_EQ(ReadFile(dir / "plain-file"), "plain");
+    EXPECT_TRUE(fs::is_directory(dir / "folder.FLT"));
+    EXPECT_TRUE(fs::is_empty(dir / "folder.FLT"));
+    EXPECT_EQ(Entries(dir.path()),
+              (std::vector<std::string>{"folder.FLT", "plain-file", "read-only.FLT"}));
+}
+
+#ifndef _WIN32
+
+TEST(FileReplaceWine, KeepsPermissionsAndReplacesALinkItself) {
+    TempDir dir;
+    const std::string path = dir / "scripts.ini";
+    WriteFile(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(platform::ReplaceFileContents(path, "new"));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    WriteFile(dir / "elsewhere", "kept");
+    fs::create_symlink(dir / "elsewhere", dir / "link.FLT");
+    ASSERT_TRUE(platform::ReplaceFileContents(dir / "link.FLT", "new"));
+    EXPECT_FALSE(fs::is_symlink(dir / "link.FLT"));
+    EXPECT_EQ(ReadFile(dir / "link.FLT"), "new");
+    EXPECT_EQ(ReadFile(dir / "elsewhere"), "kept");
+}
+
+// A full disk, made by a file size limit in a child process (the write then fails with EFBIG
+// instead of raising SIGXFSZ); limits bind root too.
+TEST(FileReplaceWine, LeavesTheOldFileWhenTheDiskIsFull) {
+    TempDir dir;
+    const std::string path = dir / "Kestrivar.FLT";
+    WriteFile(path, "previous fleet");
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            ::_exit(2);
+        ::_exit(platform::ReplaceFileContents(path, std::string(100000, 'x')) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the full disk went unnoticed";
+    EXPECT_EQ(ReadFile(path), "previous fleet");
+    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+}
+
+TEST(FileReplaceWine, FailsInAReadOnlyDirectory) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    TempDir dir;
+    const std::string path = dir / "Kestrivar.FLT";
+    WriteFile(path, "old");
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+    EXPECT_FALSE(platform::ReplaceFileContents(path, "new"));
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+}
+
+#endif
+
+}  // namespace
