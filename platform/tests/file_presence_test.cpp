@@ -1,4 +1,5 @@
 #include "platform/file_presence.h"
+#include "platform/tests/host_file_calls.h"
 
 #include <gtest/gtest.h>
 
@@ -23,21 +24,21 @@ TEST(FilePresence, OnlyFilesExistAndOnlyWritableFilesAreRemoved) {
     // read-only, which Windows refuses to delete.
     fs::permissions(locked, fs::perms::none);
 
-    EXPECT_TRUE(platform::FileExists(file));
-    EXPECT_TRUE(platform::FileExists(locked));
-    EXPECT_FALSE(platform::FileExists(dir / "absent.FLT"));
-    EXPECT_FALSE(platform::FileExists(dir / "no-dir/Kestrivar.FLT"));
-    EXPECT_FALSE(platform::FileExists(dir / "folder.FLT"));
+    EXPECT_TRUE(hostcall::FileExists(file));
+    EXPECT_TRUE(hostcall::FileExists(locked));
+    EXPECT_FALSE(hostcall::FileExists(dir / "absent.FLT"));
+    EXPECT_FALSE(hostcall::FileExists(dir / "no-dir/Kestrivar.FLT"));
+    EXPECT_FALSE(hostcall::FileExists(dir / "folder.FLT"));
 
-    EXPECT_FALSE(platform::RemoveFile(locked));
+    EXPECT_FALSE(hostcall::RemoveFile(locked));
     EXPECT_TRUE(fs::exists(locked));
-    EXPECT_FALSE(platform::RemoveFile(dir / "folder.FLT"));
+    EXPECT_FALSE(hostcall::RemoveFile(dir / "folder.FLT"));
     EXPECT_TRUE(fs::is_directory(dir / "folder.FLT"));
-    EXPECT_FALSE(platform::RemoveFile(dir / "absent.FLT"));
+    EXPECT_FALSE(hostcall::RemoveFile(dir / "absent.FLT"));
 
-    EXPECT_TRUE(platform::RemoveFile(file));
+    EXPECT_TRUE(hostcall::RemoveFile(file));
     EXPECT_FALSE(fs::exists(file));
-    EXPECT_FALSE(platform::FileExists(file));
+    EXPECT_FALSE(hostcall::FileExists(file));
     fs::permissions(locked, fs::perms::owner_all);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/file_replace.h"
+#include "platform/tests/host_file_calls.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +37,11 @@ TEST(FileReplace, CreatesAndReplacesWholeFilesByteForByte) {
     TempDir dir;
     const std::string path = dir / "Kestrivar.FLT";
     const std::string binary("\x02\0\0\0\r\n\x1A\n\0\xFF", 10);
-    ASSERT_TRUE(platform::ReplaceFileContents(path, binary));
+    ASSERT_TRUE(hostcall::ReplaceFileContents(path, binary));
     EXPECT_EQ(ReadFile(path), binary);
-    ASSERT_TRUE(platform::ReplaceFileContents(path, "short"));
+    ASSERT_TRUE(hostcall::ReplaceFileContents(path, "short"));
     EXPECT_EQ(ReadFile(path), "short");
-    ASSERT_TRUE(platform::ReplaceFileContents(path, ""));
+    ASSERT_TRUE(hostcall::ReplaceFileContents(path, ""));
     EXPECT_TRUE(fs::exists(path));
     EXPECT_EQ(fs::file_size(path), 0u);
     EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
@@ -57,7 +58,7 @@ TEST(FileReplace, FailsWithoutHarmWhenTheFileCannotBeReplaced) {
     const char* const targets[] = {"no-dir/Kestrivar.FLT", "plain-file/Kestrivar.FLT", "folder.FLT",
                                    "read-only.FLT"};
     for (const char* target : targets)
-        EXPECT_FALSE(platform::ReplaceFileContents(dir / target, "new")) << target;
+        EXPECT_FALSE(hostcall::ReplaceFileContents(dir / target, "new")) << target;
 
     fs::permissions(dir / "read-only.FLT", fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(ReadFile(dir / "read-only.FLT"), "old");
@@ -75,14 +76,14 @@ TEST(FileReplaceWine, KeepsPermissionsAndReplacesALinkItself) {
     const std::string path = dir / "scripts.ini";
     WriteFile(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_TRUE(platform::ReplaceFileContents(path, "new"));
+    ASSERT_TRUE(hostcall::ReplaceFileContents(path, "new"));
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 
     WriteFile(dir / "elsewhere", "kept");
     fs::create_symlink(dir / "elsewhere", dir / "link.FLT");
-    ASSERT_TRUE(platform::ReplaceFileContents(dir / "link.FLT", "new"));
+    ASSERT_TRUE(hostcall::ReplaceFileContents(dir / "link.FLT", "new"));
     EXPECT_FALSE(fs::is_symlink(dir / "link.FLT"));
     EXPECT_EQ(ReadFile(dir / "link.FLT"), "new");
     EXPECT_EQ(ReadFile(dir / "elsewhere"), "kept");
@@ -101,7 +102,7 @@ TEST(FileReplaceWine, LeavesTheOldFileWhenTheDiskIsFull) {
         const rlimit limit{4096, 4096};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             ::_exit(2);
-        ::_exit(platform::ReplaceFileContents(path, std::string(100000, 'x')) ? 1 : 0);
+        ::_exit(hostcall::ReplaceFileContents(path, std::string(100000, 'x')) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -118,7 +119,7 @@ TEST(FileReplaceWine, FailsInAReadOnlyDirectory) {
     const std::string path = dir / "Kestrivar.FLT";
     WriteFile(path, "old");
     ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
-    EXPECT_FALSE(platform::ReplaceFileContents(path, "new"));
+    EXPECT_FALSE(hostcall::ReplaceFileContents(path, "new"));
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(ReadFile(path), "old");
     EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});

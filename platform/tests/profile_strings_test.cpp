@@ -1,4 +1,5 @@
 #include "platform/profile_strings.h"
+#include "platform/tests/host_file_calls.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ std::string Get(const std::string& path, const ReadCase& c) {
     char buffer[64];
     std::fill(std::begin(buffer), std::end(buffer), '#');
     const size_t copied =
-        platform::GetProfileString(c.section, c.key, c.defaultValue, buffer, c.bufferSize, path);
+        hostcall::GetProfileString(c.section, c.key, c.defaultValue, buffer, c.bufferSize, path);
     const std::string text(buffer);
     EXPECT_EQ(copied, text.size()) << c.section << "/" << c.key;
     return text;
@@ -129,12 +130,12 @@ TEST(ProfileStrings, GetReadsEveryLineEndingAndFallsBackWhenThereIsNoFile) {
 TEST(ProfileStrings, WriteCreatesTheFileAndEditsIt) {
     TempDir dir;
     const std::string path = dir / "scripts.ini";
-    ASSERT_TRUE(platform::WriteProfileString("App", "key", "string", path));
+    ASSERT_TRUE(hostcall::WriteProfileString("App", "key", "string", path));
     EXPECT_EQ(ReadFile(path), "[App]\r\nkey=string\r\n");
 
     WriteFile(path, "[Other]\r\nDefSats=keep\r\n[Mul_HumanVezireZaradud]\r\nDefSats=1\r\n");
-    EXPECT_TRUE(platform::WriteProfileString("Mul_HumanVezireZaradud", "defsats", "-5", path));
-    EXPECT_TRUE(platform::WriteProfileString("Mul_HumanVezireZaradud", "FRDs", "3", path));
+    EXPECT_TRUE(hostcall::WriteProfileString("Mul_HumanVezireZaradud", "defsats", "-5", path));
+    EXPECT_TRUE(hostcall::WriteProfileString("Mul_HumanVezireZaradud", "FRDs", "3", path));
     EXPECT_EQ(Get(path, {"Mul_HumanVezireZaradud", "DefSats", "", 64, ""}), "-5");
     EXPECT_EQ(Get(path, {"Mul_HumanVezireZaradud", "FRDs", "", 64, ""}), "3");
     EXPECT_EQ(Get(path, {"Other", "DefSats", "", 64, ""}), "keep");
@@ -143,19 +144,19 @@ TEST(ProfileStrings, WriteCreatesTheFileAndEditsIt) {
 TEST(ProfileStrings, WriteFailsWithoutHarmWhenTheFileCannotBeWritten) {
     TempDir dir;
     WriteFile(dir / "plain-file", "x");
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "v", dir / "no-dir/scripts.ini"));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "v", dir / "no-dir/scripts.ini"));
     EXPECT_FALSE(fs::exists(dir / "no-dir"));
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "v", dir / "plain-file/scripts.ini"));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "v", dir / "plain-file/scripts.ini"));
     EXPECT_EQ(ReadFile(dir / "plain-file"), "x");
 
     fs::create_directory(dir / "folder.ini");
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "v", dir / "folder.ini"));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "v", dir / "folder.ini"));
     EXPECT_TRUE(fs::is_directory(dir / "folder.ini"));
 
     const std::string path = dir / "scripts.ini";
     const std::string original = "[S]\r\nk=1\r\n";
     WriteFile(path, original);
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "1\r\n[T]\r\nx=2", path));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "1\r\n[T]\r\nx=2", path));
     EXPECT_EQ(ReadFile(path), original);
 }
 
@@ -174,7 +175,7 @@ TEST(ProfileStrings, WriteRefusesAReadOnlyFile) {
         GTEST_SKIP() << "this system does not enforce the read-only attribute";
     }
 #endif
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "2", path));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "2", path));
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(ReadFile(path), original);
 }
@@ -207,7 +208,7 @@ TEST(ProfileStringsWine, WriteKeepsEveryOtherByteAndThePermissions) {
     const char* const values[] = {"8", "0", "2", "-5", "100"};
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(
-            platform::WriteProfileString("Mul_HumanVezireZaradud", keys[i], values[i], path));
+            hostcall::WriteProfileString("Mul_HumanVezireZaradud", keys[i], values[i], path));
     EXPECT_EQ(ReadFile(path),
               "; Game script settings\r\n"
               "[Mul_HumanVezireZaradud]\r\n"
@@ -227,7 +228,7 @@ TEST(ProfileStringsWine, WriteKeepsEveryOtherByteAndThePermissions) {
 
     // Writing the value the file already holds does not replace the file.
     const ino_t inode = info.st_ino;
-    EXPECT_TRUE(platform::WriteProfileString("Mul_HumanVezireZaradud", "FRDs", "0", path));
+    EXPECT_TRUE(hostcall::WriteProfileString("Mul_HumanVezireZaradud", "FRDs", "0", path));
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_ino, inode);
 }
@@ -237,7 +238,7 @@ TEST(ProfileStringsWine, WriteLeavesAUtf16FileAlone) {
     const std::string path = dir / "scripts.ini";
     const std::string wide("\xFF\xFE[\0S\0]\0\r\0\n\0", 12);
     WriteFile(path, wide);
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "1", path));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "1", path));
     EXPECT_EQ(ReadFile(path), wide);
 }
 
@@ -248,8 +249,8 @@ TEST(ProfileStringsWine, WriteFailsInAReadOnlyDirectory) {
     const std::string path = dir / "scripts.ini";
     WriteFile(path, "[S]\r\nk=1\r\n");
     ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "2", path));
-    EXPECT_FALSE(platform::WriteProfileString("S", "k", "2", dir / "new.ini"));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "2", path));
+    EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "2", dir / "new.ini"));
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(ReadFile(path), "[S]\r\nk=1\r\n");
     EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"scripts.ini"});
