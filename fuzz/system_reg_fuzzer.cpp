@@ -32,8 +32,9 @@ const Lookup kFixedLookups[] = {
     {"Software\\Brunvik", "Directory"},
 };
 
-// The text between `open` and the first `close` after it, as raw bytes (escapes are not
-// decoded: most texts the fuzzer makes have none).
+// The text between `open` and the first `close` after it, each doubled backslash taken as one,
+// as key names are written ("[Software\\Brunvik]" is the key Software\Brunvik); other escapes
+// are left as they stand.
 std::string Between(std::string_view text, char open, char close) {
     const std::size_t start = text.find(open);
     if (start == std::string_view::npos)
@@ -41,7 +42,14 @@ std::string Between(std::string_view text, char open, char close) {
     const std::size_t stop = text.find(close, start + 1);
     if (stop == std::string_view::npos)
         return std::string();
-    return std::string(text.substr(start + 1, stop - start - 1));
+    const std::string_view raw = text.substr(start + 1, stop - start - 1);
+    std::string name;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        name += raw[i];
+        if (raw[i] == '\\' && i + 1 < raw.size() && raw[i + 1] == '\\')
+            ++i;
+    }
+    return name;
 }
 
 std::string Flipped(std::string text, bool upper) {

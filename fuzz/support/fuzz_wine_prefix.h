@@ -7,7 +7,8 @@ namespace fuzzsupport {
 // A Wine prefix in a fresh temporary directory for a fuzz target's whole run: system.reg with a
 // header only, dosdevices/c: linked to ../drive_c, and drive_c/. WINEPREFIX points at it from
 // construction on; the directory is removed again when the object is destroyed (a crashing run
-// leaves it behind in $TMPDIR, which scripts/fuzz.sh points into build/).
+// leaves it behind in $TMPDIR: scripts/fuzz.sh gives the targets a $TMPDIR of their own and
+// removes it at the end).
 //
 // Fuzz targets create one prefix at start-up (a function-local static) and never per input.
 class FuzzWinePrefix {
