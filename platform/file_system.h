@@ -8,7 +8,8 @@ namespace platform {
 // The host file behind a Windows path such as "C:\\Kestrivar.FLT". On Windows this is the path
 // itself; under a Wine prefix it is the file the drive letter's dosdevices link leads to, with
 // each existing component matched exactly, then without regard to case. Components that do not
-// exist yet keep their spelling. Empty when the path cannot be mapped (no such drive).
+// exist yet keep their spelling. Empty when the path cannot be mapped (no such drive). As for the
+// Windows functions, the path ends at its first NUL byte.
 std::string HostPath(const std::string& windowsPath);
 
 // fopen on the host file behind a Windows path; nullptr when it cannot be mapped or opened.

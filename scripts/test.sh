@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds Kestrivar on every preset and runs every test: native unit and dialog tests, the same
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and the 32-bit Windows build's tests
-# under Wine. Installs what is missing first (Debian, as root or with sudo).
-# Usage: scripts/test.sh [preset ...]    (default: format native sanitize windows)
+# under Wine, and a short run of every fuzz target. Installs what is missing first (Debian, as root
+# or with sudo).
+# Usage: scripts/test.sh [step ...]    (default: format native sanitize windows fuzz)
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 steps=("$@")
-[ ${#steps[@]} -gt 0 ] || steps=(format native sanitize windows)
+[ ${#steps[@]} -gt 0 ] || steps=(format native sanitize windows fuzz)
 
 scripts/bootstrap.sh all
 
@@ -24,6 +25,11 @@ for step in "${steps[@]}"; do
   case "$step" in
     format) scripts/check-format.sh ;;
     native|sanitize|windows) run_preset "$step" ;;
+    fuzz)
+      echo "== fuzz: configure, build, short run of every target"
+      cmake --preset fuzz >/dev/null
+      cmake --build --preset fuzz
+      scripts/fuzz.sh short ;;
     *) echo "unknown step: $step" >&2; exit 2 ;;
   esac
 done

@@ -57,6 +57,13 @@ TEST_F(WineFileSystem, MapsDriveCThroughItsLink) {
     }
 }
 
+TEST_F(WineFileSystem, PathEndsAtItsFirstNul) {
+    using namespace std::string_literals;
+    EXPECT_EQ(platform::HostPath("C:..\0"s), driveC_);
+    EXPECT_EQ(platform::HostPath("C:\\Kestrivar.FLT\0\\..\\x"s), driveC_ + "/Kestrivar.FLT");
+    EXPECT_EQ(platform::HostPath("\0C:\\Kestrivar.FLT"s), "");
+}
+
 TEST_F(WineFileSystem, ExactSpellingWinsOverOtherCase) {
     WriteFile(driveC_ + "/Fleet.flt", "upper");
     WriteFile(driveC_ + "/fleet.flt", "lower");

@@ -97,7 +97,11 @@ std::vector<std::string> Components(const std::string& path) {
 
 }  // namespace
 
-std::string HostPath(const std::string& windowsPath) {
+std::string HostPath(const std::string& path) {
+    // The Windows functions take the path as a C string: it ends at the first NUL byte. Mapping
+    // the bytes after it would hand the host a name that stops at the NUL somewhere else, such
+    // as "drive_c/.." for "C:..\0".
+    const std::string windowsPath = path.substr(0, path.find('\0'));
     if (windowsPath.size() < 2 || !IsAsciiLetter(windowsPath[0]) || windowsPath[1] != ':') {
         return std::string();
     }
