@@ -1,5 +1,16 @@
 #include "gamedata/ship_spec.h"
 
+#include <cstring>
+
+namespace {
+
+// The float column is compared by its bits, so that a record read from "nan" equals its copy.
+bool SameBits(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+}  // namespace
+
 bool WeaponMount::operator==(const WeaponMount& other) const {
     return weapon == other.weapon && count == other.count && arc == other.arc &&
            weaponKeyword == other.weaponKeyword && arcKeyword == other.arcKeyword &&
@@ -10,7 +21,7 @@ bool ShipSpecCore::operator==(const ShipSpecCore& other) const {
     return race == other.race && hullType == other.hullType && className == other.className &&
            hullClass == other.hullClass && bpv == other.bpv && letterCode == other.letterCode &&
            col07 == other.col07 && col08 == other.col08 && col09 == other.col09 &&
-           gradeCode == other.gradeCode && col11 == other.col11 && col12 == other.col12 &&
+           gradeCode == other.gradeCode && SameBits(col11, other.col11) && col12 == other.col12 &&
            col13 == other.col13 && col14 == other.col14 && col15 == other.col15 &&
            marines == other.marines && marinesMax == other.marinesMax && col18 == other.col18 &&
            col19 == other.col19 && col20 == other.col20 && shields == other.shields &&

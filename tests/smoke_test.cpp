@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "gamedata/ship_spec.h"
 
 TEST(ShipSpec, CopyIsDeepAndEqual) {
@@ -8,6 +10,7 @@ TEST(ShipSpec, CopyIsDeepAndEqual) {
     ship.mounts[49].weaponKeyword = "Ph1";
     ship.bays[1].count = 4;
     ship.bays[1].craft.className = "Wasp";
+    ship.col11 = std::numeric_limits<float>::quiet_NaN();  // "nan" is a valid table value
     ShipSpec copy = ship;
     EXPECT_EQ(copy, ship);
     copy.bays[1].craft.className = "Hornet";
