@@ -29,15 +29,15 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
     spec.race = RaceCode(columns.next());
     if (spec.race == -1)
         return false;
-    spec.className.assign(columns.nextView());
+    spec.className = columns.next();
     spec.ftr03 = ParseInt(columns.nextView());
 
     for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
         WeaponMount mount;
         if (number <= kLastFighterMountNumber) {
             mount.count = ParseInt(columns.nextView());
-            mount.weaponKeyword.assign(columns.nextView());
-            mount.arcKeyword.assign(columns.nextView());
+            mount.weaponKeyword = columns.next();
+            mount.arcKeyword = columns.next();
             mount.extra = ParseInt(columns.nextView());
             mount.weapon = WeaponCode(mount.weaponKeyword);
             mount.arc = ArcCode(mount.arcKeyword);
@@ -47,9 +47,9 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
 
     for (auto field : kColumns24To33)
         spec.*field = ParseInt(columns.nextView());
-    spec.text150.assign(columns.nextView());
-    spec.text149.assign(columns.nextView());
-    spec.text151.assign(columns.nextView());
+    spec.text150 = columns.next();
+    spec.text149 = columns.next();
+    spec.text151 = columns.next();
 
     spec.hullType = spec.text150 == "XSH" ? kHullTypeShuttle : kHullTypeFighter;
     spec.hullClass = kHullClassShuttle;

@@ -53,7 +53,7 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     if (spec.race == -1)
         return false;
     spec.hullType = HullTypeCode(columns.next());
-    spec.className.assign(columns.nextView());
+    spec.className = columns.next();
     spec.hullClass = HullClassCode(columns.next());
     if ((spec.hullClass == kHullClassPf) != pfPass)
         return false;
@@ -78,8 +78,8 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
         WeaponMount mount;
         mount.count = ParseInt(columns.nextView());
-        mount.weaponKeyword.assign(columns.nextView());
-        mount.arcKeyword.assign(columns.nextView());
+        mount.weaponKeyword = columns.next();
+        mount.arcKeyword = columns.next();
         mount.weapon = WeaponCode(mount.weaponKeyword);
         mount.arc = ArcCode(mount.arcKeyword);
         spec.mounts.insert_or_assign(spec.mounts.end(), number, std::move(mount));
@@ -117,11 +117,11 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
          &ShipSpecCore::col138, &ShipSpecCore::col139, &ShipSpecCore::col140, &ShipSpecCore::col141,
          &ShipSpecCore::col142, &ShipSpecCore::col143, &ShipSpecCore::col144,
          &ShipSpecCore::repairs, &ShipSpecCore::col146, &ShipSpecCore::col147});
-    spec.text148.assign(columns.nextView());
-    spec.text149.assign(columns.nextView());
-    spec.text150.assign(columns.nextView());
-    spec.text151.assign(columns.nextView());
-    spec.text152.assign(columns.nextView());
+    spec.text148 = columns.next();
+    spec.text149 = columns.next();
+    spec.text150 = columns.next();
+    spec.text151 = columns.next();
+    spec.text152 = columns.next();
     spec.col153 = ParseInt(columns.nextView());
     return true;
 }
