@@ -17,8 +17,16 @@ constexpr int32_t kHullStarbase = 16;
 void OrderCatalogues(ShipCatalogue& ships, ShipCatalogue& fighters) {
     g_orderIgnoresClass = false;
     ships.Sort();
-    fighters = ships;
-    fighters.FilterByHullClass({kHullPf, kHullShuttle}, true);
+    // The fighter catalogue keeps the fighters, shuttles and PFs of the ordered catalogue. Only
+    // those records are copied: copying everything and then filtering gives the same list at
+    // several times the cost. The craft list (fighters and PFs only) is copied whole.
+    fighters.mainList.clear();
+    fighters.craftList = ships.craftList;
+    for (const ShipSpec& ship : ships.mainList) {
+        if (ship.hullClass == kHullPf || ship.hullClass == kHullShuttle) {
+            fighters.mainList.push_back(ship);
+        }
+    }
     // The input is in full order and the sort is stable, so records of equal race and point
     // value stay ordered by hull class (shuttles and fighters before PFs), then by load order.
     g_orderIgnoresClass = true;

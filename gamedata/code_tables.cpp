@@ -1,5 +1,7 @@
 #include "gamedata/code_tables.h"
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "platform/ascii_case.h"
@@ -81,11 +83,50 @@ constexpr KeywordCode kArcs[] = {
     {"FARA", 35}, {"KFX", 36},
 };
 
+// The first eight bytes of a keyword with the letters a to z as capitals, packed into one number
+// (a shorter keyword leaves zero bytes). Keywords equal without regard to case have equal lengths
+// and equal heads, so a lookup compares two numbers per entry and compares bytes only for the
+// few keywords longer than eight.
+constexpr uint64_t FoldedHead(std::string_view text) {
+    uint64_t head = 0;
+    for (std::size_t i = 0; i < text.size() && i < 8; ++i)
+        head |= uint64_t{static_cast<unsigned char>(AsciiUpper(text[i]))} << (8 * i);
+    return head;
+}
+
+struct IndexedKeyword {
+    uint64_t head = 0;
+    KeywordCode entry{};
+};
+
 template <std::size_t N>
-int32_t Lookup(const KeywordCode (&table)[N], std::string_view keyword, int32_t unmatched) {
-    for (const KeywordCode& entry : table) {
-        if (EqualsIgnoringAsciiCase(entry.keyword, keyword))
-            return entry.code;
+struct IndexedTable {
+    std::array<IndexedKeyword, N> keywords{};
+};
+
+template <std::size_t N>
+constexpr IndexedTable<N> Indexed(const KeywordCode (&table)[N]) {
+    IndexedTable<N> indexed;
+    for (std::size_t i = 0; i < N; ++i)
+        indexed.keywords[i] = {FoldedHead(table[i].keyword), table[i]};
+    return indexed;
+}
+
+constexpr auto kRacesIndexed = Indexed(kRaces);
+constexpr auto kHullTypesIndexed = Indexed(kHullTypes);
+constexpr auto kHullClassesIndexed = Indexed(kHullClasses);
+constexpr auto kLettersIndexed = Indexed(kLetters);
+constexpr auto kWeaponsIndexed = Indexed(kWeapons);
+constexpr auto kArcsIndexed = Indexed(kArcs);
+
+template <std::size_t N>
+int32_t Lookup(const IndexedTable<N>& table, std::string_view keyword, int32_t unmatched) {
+    const uint64_t head = FoldedHead(keyword);
+    for (const IndexedKeyword& indexed : table.keywords) {
+        const std::string_view candidate = indexed.entry.keyword;
+        if (indexed.head == head && candidate.size() == keyword.size() &&
+            (keyword.size() <= 8 || EqualsIgnoringAsciiCase(candidate, keyword)))
+            return indexed.entry.code;
     }
     return unmatched;
 }
@@ -95,21 +136,21 @@ int32_t Lookup(const KeywordCode (&table)[N], std::string_view keyword, int32_t 
 int32_t RaceCode(const std::string& keyword) {
     if (keyword.empty())
         return -1;
-    return Lookup(kRaces, keyword, -2);
+    return Lookup(kRacesIndexed, keyword, -2);
 }
 
 int32_t HullTypeCode(const std::string& keyword) {
-    return Lookup(kHullTypes, keyword, 43);
+    return Lookup(kHullTypesIndexed, keyword, 43);
 }
 
 int32_t HullClassCode(const std::string& keyword) {
-    return Lookup(kHullClasses, keyword, -1);
+    return Lookup(kHullClassesIndexed, keyword, -1);
 }
 
 int32_t LetterCode(const std::string& keyword) {
     if (keyword.empty())
         return -1;
-    return Lookup(kLetters, keyword, -1);
+    return Lookup(kLettersIndexed, keyword, -1);
 }
 
 int32_t GradeCode(const std::string& keyword) {
@@ -127,11 +168,11 @@ int32_t GradeCode(const std::string& keyword) {
 int32_t WeaponCode(const std::string& keyword) {
     if (keyword.empty())
         return -1;
-    return Lookup(kWeapons, keyword, -1);
+    return Lookup(kWeaponsIndexed, keyword, -1);
 }
 
 int32_t ArcCode(const std::string& keyword) {
     if (keyword.empty())
         return -1;
-    return Lookup(kArcs, keyword, -1);
+    return Lookup(kArcsIndexed, keyword, -1);
 }

@@ -1,6 +1,7 @@
 #include "gamedata/ship_list_reader.h"
 
 #include <initializer_list>
+#include <unordered_map>
 #include <utility>
 
 #include "gamedata/code_tables.h"
@@ -19,26 +20,32 @@ void ReadInts(RowTokenizer& columns, ShipSpec& spec, std::initializer_list<IntFi
         spec.*field = ParseInt(columns.nextView());
 }
 
-}  // namespace
-
-const ShipSpec* FindCraftEntry(const std::list<ShipSpec>& craftList, std::string_view className) {
-    for (const ShipSpec& craft : craftList) {
-        if (craft.className == className)
-            return &craft;
+// The crafts of a craft list by class name, for the passes over a whole table: a lookup costs
+// the same however many crafts are known, where a walk along the list grows with it. The first
+// entry of a name wins, as in FindCraftEntry. Keys view the class names inside the list's nodes,
+// which never move.
+class CraftIndex {
+  public:
+    explicit CraftIndex(const std::list<ShipSpec>& craftList) {
+        for (const ShipSpec& craft : craftList)
+            add(craft);
     }
-    return nullptr;
-}
 
-bool FindCraft(const CatalogueLists& lists, const std::string& className, ShipSpec& out) {
-    const ShipSpec* craft = FindCraftEntry(lists.craftList, className);
-    if (craft == nullptr)
-        return false;
-    out = *craft;
-    return true;
-}
+    void add(const ShipSpec& craft) { byName_.try_emplace(craft.className, &craft); }
 
-bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
-                  const CatalogueLists& lists) {
+    const ShipSpec* find(std::string_view className) const {
+        const auto found = byName_.find(className);
+        return found == byName_.end() ? nullptr : found->second;
+    }
+
+  private:
+    std::unordered_map<std::string_view, const ShipSpec*> byName_;
+};
+
+// ParseShipRow with the craft lookup given: `findCraft(name)` returns the craft or nullptr.
+template <typename FindCraftByName>
+bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
+                      const FindCraftByName& findCraft) {
     // One column is taken per statement: the columns must be read in order.
     RowTokenizer columns(line);
 
@@ -91,7 +98,7 @@ bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
         const std::string_view craftName = columns.nextView();
         if (count == 0)
             continue;
-        const ShipSpec* craft = FindCraftEntry(lists.craftList, craftName);
+        const ShipSpec* craft = findCraft(craftName);
         if (craft == nullptr)
             return false;
         bay.craft = craft->core();
@@ -119,20 +126,61 @@ bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
     return true;
 }
 
+// Whether the row is rejected on its first four columns alone: an empty race, or a hull class
+// that belongs to the other pass. Most rows of a pass are, and checking first spares building a
+// record only to drop it.
+bool RejectedByFirstColumns(std::string_view line, bool pfPass) {
+    RowTokenizer columns(line);
+    if (RaceCode(columns.next()) == -1)
+        return true;
+    columns.nextView();  // hull type
+    columns.nextView();  // class name
+    return (HullClassCode(columns.next()) == kHullClassPf) != pfPass;
+}
+
+}  // namespace
+
+const ShipSpec* FindCraftEntry(const std::list<ShipSpec>& craftList, std::string_view className) {
+    for (const ShipSpec& craft : craftList) {
+        if (craft.className == className)
+            return &craft;
+    }
+    return nullptr;
+}
+
+bool FindCraft(const CatalogueLists& lists, const std::string& className, ShipSpec& out) {
+    const ShipSpec* craft = FindCraftEntry(lists.craftList, className);
+    if (craft == nullptr)
+        return false;
+    out = *craft;
+    return true;
+}
+
+bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
+                  const CatalogueLists& lists) {
+    return ParseShipColumns(line, spec, pfPass, [&lists](std::string_view className) {
+        return FindCraftEntry(lists.craftList, className);
+    });
+}
+
 void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass) {
     std::string line;  // reused for every line
     if (!SkipToFirstRow(reader, line))
         return;
+    CraftIndex crafts(lists.craftList);
+    const auto findCraft = [&crafts](std::string_view className) { return crafts.find(className); };
     do {
         if (StartsWith(line, kEndLine))
             return;
-        // Built in place; a rejected row is taken off again.
+        if (RejectedByFirstColumns(line, pfPass))
+            continue;
+        // Built in place; a row rejected by its bays is taken off again.
         ShipSpec& spec = lists.mainList.emplace_back();
-        if (!ParseShipRow(line, spec, pfPass, lists)) {
+        if (!ParseShipColumns(line, spec, pfPass, findCraft)) {
             lists.mainList.pop_back();
             continue;
         }
         if (spec.hullClass == kHullClassPf)
-            lists.craftList.push_back(spec);
+            crafts.add(lists.craftList.emplace_back(spec));
     } while (reader.readLine(line));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <list>
 #include <string>
 #include <vector>
@@ -79,6 +80,26 @@ TEST(ReadTables, ReadsFightersThenPfsThenShips) {
     EXPECT_EQ(raptor.bays[0].count, 2);
     EXPECT_EQ(carrier.bays[1].craft, lance.core());
     EXPECT_EQ(lists.craftList.back(), lance);
+}
+
+TEST(ReadTables, ABayTakesTheFirstCraftOfItsName) {
+    // A craft already in the list before reading, a fighter and a PF all named "Twin": every bay
+    // naming it, in either pass, holds the one that stands first.
+    CatalogueLists lists;
+    ShipSpec earlier;
+    earlier.className = "Twin";
+    earlier.bpv = 99;
+    lists.craftList.push_back(earlier);
+    const std::string ships = Ship("Concordat", "Twin", "PF", {{5, "20"}}) +
+                              Ship("Concordat", "Carrier PF", "PF", {{114, "1"}, {115, "Twin"}}) +
+                              Ship("Concordat", "Carrier", "CARRIER", {{114, "2"}, {115, "Twin"}});
+    ASSERT_TRUE(ReadTexts(ships, Fighter("Concordat", "Twin", {{29, "3"}}), lists));
+    ASSERT_EQ(Names(lists.mainList), (Names_{"Twin", "Twin", "Carrier PF", "Carrier"}));
+    auto entry = lists.mainList.begin();
+    std::advance(entry, 2);
+    EXPECT_EQ(entry->bays[0].craft.bpv, 99);
+    ++entry;
+    EXPECT_EQ(entry->bays[0].craft.bpv, 99);
 }
 
 TEST(ReadTables, TheFighterTableEndsAtItsFirstRejectedRow) {
