@@ -1,0 +1,180 @@
+#include "fleet/kestrivar_dlg.h"
+
+#include "fleet/about_dlg.h"
+#include "framework/afx.h"
+#include "framework/data_exchange.h"
+#include "framework/paint_dc.h"
+#include "res/resource.h"
+
+namespace {
+
+// System-menu commands of the application's own must keep the low four bits clear (Windows uses
+// them) and stay below the system's own commands.
+constexpr unsigned kAboutCommand = IDM_ABOUTBOX;
+static_assert((kAboutCommand & 0xFFF0u) == kAboutCommand, "the About command's low bits are set");
+static_assert(kAboutCommand < fw::kScSize, "the About command collides with the system's");
+
+constexpr int kShipCodeIds[FleetSlots::kCount] = {IDC_SHIP_CODE1, IDC_SHIP_CODE2, IDC_SHIP_CODE3};
+constexpr int kBpvIds[FleetSlots::kCount] = {IDC_BPV1, IDC_BPV2, IDC_BPV3};
+
+// The planet list's first item, "None": no planet, so no planet damage to set.
+constexpr int kNoPlanet = 0;
+
+// Lets the hidden main dialog leave the screen before the About box appears.
+constexpr unsigned kAboutPauseMilliseconds = 25;
+
+constexpr char kSectorAssaultCaption[] = "Sector Assault Configuration";
+
+}  // namespace
+
+CKestrivarDlg::CKestrivarDlg(fw::CDialog* parent)
+    : fw::CDialog(IDD_KESTRIVAR_DIALOG, parent), m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)) {}
+
+BEGIN_MESSAGE_MAP(CKestrivarDlg, fw::CDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_CLEAR1, &CKestrivarDlg::OnClear1)
+ON_BN_CLICKED(IDC_CLEAR2, &CKestrivarDlg::OnClear2)
+ON_BN_CLICKED(IDC_CLEAR3, &CKestrivarDlg::OnClear3)
+ON_BN_CLICKED(IDC_ABOUT, &CKestrivarDlg::OnAbout)
+ON_CBN_SELCHANGE(IDC_PLANET, &CKestrivarDlg::OnSelchangePlanet)
+END_MESSAGE_MAP()
+
+void CKestrivarDlg::DoDataExchange(fw::CDataExchange* pDX) {
+    fw::CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PLANET, m_planetList);
+    DDX_Control(pDX, IDC_FRDS, m_frdsList);
+    DDX_Control(pDX, IDC_DEFSATS, m_defSatsList);
+    for (int i = 0; i < FleetSlots::kCount; ++i) {
+        DDX_Text(pDX, kBpvIds[i], m_bpvText[static_cast<size_t>(i)]);
+    }
+    for (int i = 0; i < FleetSlots::kCount; ++i) {
+        DDX_Text(pDX, kShipCodeIds[i], m_shipCodeText[static_cast<size_t>(i)]);
+    }
+    DDX_Text(pDX, IDC_TOTAL_BPV, m_totalText);
+    DDX_Text(pDX, IDC_BASE_DAMAGE, BaseDamage);
+    DDX_Text(pDX, IDC_PLANET_DAMAGE, PlanetDamage);
+}
+
+bool CKestrivarDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+
+    if (HasSystemMenu()) {
+        const std::string aboutItem = fw::LoadResourceString(IDS_ABOUTBOX);
+        if (!aboutItem.empty()) {
+            AppendSystemMenuItem(kAboutCommand, aboutItem);
+        }
+    }
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+
+    if (IsSectorAssault()) {
+        OpenForSectorAssault();
+    }
+    return true;  // the focus goes to slot 1's "Select"
+}
+
+// Slot 1 alone, with the mission's settings where slots 2 and 3 were; every setting starts at
+// its first item or at 0. Nothing is read from the fleet file or the settings until Load.
+void CKestrivarDlg::OpenForSectorAssault() {
+    for (int id :
+         {IDC_SHIP2_GROUP, IDC_CLEAR2, IDC_SELECT2, IDC_SHIP3_GROUP, IDC_CLEAR3, IDC_SELECT3}) {
+        ShowItem(id, false);
+    }
+    for (int id :
+         {IDC_DEFSATS_LABEL, IDC_DEFSATS, IDC_FRDS_LABEL, IDC_FRDS, IDC_PLANET_LABEL, IDC_PLANET}) {
+        ShowItem(id, true);
+    }
+    m_defSatsList.SetCurSel(0);
+    m_frdsList.SetCurSel(0);
+    m_planetList.SetCurSel(0);
+    BaseDamage = 0;
+    PlanetDamage = 0;
+    OnClear(0);
+    UpdatePlanetDamageVisibility();
+    UpdateBaseDamageVisibility();
+    SetCaption(kSectorAssaultCaption);
+    UpdateData(false);
+}
+
+void CKestrivarDlg::OnClear(int index) {
+    m_slots.Clear(index);
+    ShowSlot(index);
+    if (index == 0) {
+        UpdateBaseDamageVisibility();
+    }
+    UpdateTotal();
+    UpdateData(false);
+}
+
+void CKestrivarDlg::ShowSlot(int index) {
+    m_shipCodeText[static_cast<size_t>(index)] = m_slots.ShipCodeShown(index);
+    m_bpvText[static_cast<size_t>(index)] = m_slots.BpvShown(index);
+}
+
+void CKestrivarDlg::UpdateTotal() {
+    m_totalText = std::to_string(m_slots.Total());
+}
+
+// The base is damaged only when there is a base: slot 1 holds it.
+void CKestrivarDlg::UpdateBaseDamageVisibility() {
+    if (!IsSectorAssault()) {
+        return;
+    }
+    const bool show = m_slots.IsOccupied(0);
+    for (int id : {IDC_BASE_DAMAGE_LABEL, IDC_BASE_DAMAGE_PERCENT, IDC_BASE_DAMAGE}) {
+        ShowItem(id, show);
+    }
+}
+
+// A list without a selection counts as a planet: the field stays reachable.
+void CKestrivarDlg::UpdatePlanetDamageVisibility() {
+    if (!IsSectorAssault()) {
+        return;
+    }
+    const bool show = m_planetList.GetCurSel() != kNoPlanet;
+    for (int id : {IDC_PLANET_DAMAGE_LABEL, IDC_PLANET_DAMAGE_PERCENT, IDC_PLANET_DAMAGE}) {
+        ShowItem(id, show);
+    }
+}
+
+void CKestrivarDlg::OnSelchangePlanet() {
+    UpdatePlanetDamageVisibility();
+}
+
+void CKestrivarDlg::OnAbout() {
+    ShowWindow(false);
+    fw::Sleep(kAboutPauseMilliseconds);
+    CAboutDlg about(this);
+    about.DoModal();
+    ShowWindow(true);
+}
+
+void CKestrivarDlg::OnSysCommand(unsigned id, fw::LPARAM lParam) {
+    if ((id & 0xFFF0u) == kAboutCommand) {
+        CAboutDlg about(this);
+        about.DoModal();
+    } else {
+        fw::CDialog::OnSysCommand(id, lParam);
+    }
+}
+
+// Minimised, the dialog draws its icon centred in the client area itself.
+void CKestrivarDlg::OnPaint() {
+    if (!IsIconic()) {
+        fw::CDialog::OnPaint();
+        return;
+    }
+    fw::CPaintDC dc(this);
+    dc.EraseIconBackground();
+    const int cxIcon = fw::GetSystemMetrics(fw::kSmCxIcon);
+    const int cyIcon = fw::GetSystemMetrics(fw::kSmCyIcon);
+    const fw::CRect rect = GetClientRect();
+    dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
+}
+
+// The cursor shown while the minimised window is dragged.
+fw::IconHandle CKestrivarDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}

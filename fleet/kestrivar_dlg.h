@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "fleet/fleet_slots.h"
+#include "framework/combo_box.h"
+#include "framework/dialog.h"
+#include "framework/win_types.h"
+
+// The main fleet dialog: three ship slots, each with its ship code and point value, and the
+// fleet's total. In Sector Assault mode only slot 1 can be picked, and the mission's settings
+// (defence satellites, FRDs, planet, base and planet damage) take the place of slots 2 and 3.
+//
+// The members are the dialog's state. Handlers change them and then move all of them into the
+// controls at once; the three lists are the exception, read and set on the controls directly.
+class CKestrivarDlg : public fw::CDialog {
+  public:
+    explicit CKestrivarDlg(fw::CDialog* parent = nullptr);
+
+    // 1 for Sector Assault mode, 0 for normal mode; set before the dialog runs.
+    void SetVezireZaradud(int vezireZaradud) { m_vezireZaradud = vezireZaradud; }
+
+  protected:
+    void DoDataExchange(fw::CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+
+  private:
+    bool IsSectorAssault() const { return m_vezireZaradud != 0; }
+    void OpenForSectorAssault();
+
+    // Empties a slot (0 to 2) and shows it.
+    void OnClear(int index);
+    void OnClear1() { OnClear(0); }
+    void OnClear2() { OnClear(1); }
+    void OnClear3() { OnClear(2); }
+    void OnSelchangePlanet();
+    void OnAbout();
+    void OnSysCommand(unsigned id, fw::LPARAM lParam);
+    void OnPaint();
+    fw::IconHandle OnQueryDragIcon();
+
+    // Copies a slot's ship code and point value into its texts.
+    void ShowSlot(int index);
+    void UpdateTotal();
+    // Sector Assault mode only; in normal mode the damage fields stay hidden.
+    void UpdateBaseDamageVisibility();
+    void UpdatePlanetDamageVisibility();
+
+    fw::CComboBox m_planetList;
+    fw::CComboBox m_frdsList;
+    fw::CComboBox m_defSatsList;
+    std::array<std::string, FleetSlots::kCount> m_bpvText;
+    std::array<std::string, FleetSlots::kCount> m_shipCodeText;
+    std::string m_totalText;
+    int BaseDamage = 0;    // percent
+    int PlanetDamage = 0;  // percent
+    fw::IconHandle m_hIcon;
+    FleetSlots m_slots;
+    int m_vezireZaradud = 0;
+
+    DECLARE_MESSAGE_MAP()
+};
