@@ -204,19 +204,6 @@ TEST_F(FleetFileTest, SaveFailsWithoutADriveC) {
     EXPECT_THAT(ui_.MessageBoxes(), ElementsAre(Owned(kNotWritten)));
 }
 
-TEST_F(FleetFileTest, SaveFailsOnAReadOnlyDriveC) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop root";
-    const std::string previous = Le(2) + Le(0);
-    WriteFile(path_, previous);
-    fs::permissions(machine_.DriveC(), fs::perms::owner_write, fs::perm_options::remove);
-    const bool written = WriteFleetFile({{{true, Ship(1, "V-CA", "")}, {}, {}}});
-    fs::permissions(machine_.DriveC(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(ReadFile(path_), previous);
-    EXPECT_THAT(TemporaryFilesIn(machine_.DriveC()), IsEmpty());
-}
-
 // A full disk, made by a file size limit in a child process (writes past it fail with EFBIG
 // once SIGXFSZ is ignored). The child saves within the open dialog and reports by its exit
 // status: 0 when the save failed with the failure message.
