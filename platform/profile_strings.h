@@ -13,9 +13,11 @@
 #endif
 
 // Initialisation-file values ("[section]", "key=value") of a file named by its Windows path,
-// with the contracts of GetPrivateProfileStringA and WritePrivateProfileStringA. On Windows they
-// are those functions; under a Wine prefix a reimplementation that edits the file in place (see
-// platform/profile_text.h for the rules both follow).
+// with the contracts of GetPrivateProfileStringA and WritePrivateProfileStringA, in one
+// implementation for every build that edits the file in place (rules in
+// platform/profile_text.h). It stands in for the Windows functions on Windows too, because
+// Wine's WritePrivateProfileStringA rewrites the whole file and loses the lines it does not
+// understand as they were.
 namespace platform {
 
 // Copies the value of `key` in `section` into `buffer`: at most bufferSize - 1 characters and a
@@ -29,8 +31,8 @@ size_t GetProfileString(const std::string& section, const std::string& key,
 // Sets `key` in `section` to `value`, creating the file, the section and the key as needed.
 // False when the directory does not exist, the file or directory cannot be written, the file
 // is read-only, or the names or value cannot be stored as one line (IsStorableProfileEntry).
-// Under a Wine prefix the file is replaced atomically, so a failure leaves it as it was, and
-// every line other than the one set or added keeps its bytes.
+// The file is replaced atomically, so a failure leaves it as it was, and every line other than
+// the one set or added keeps its bytes.
 bool WriteProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& windowsPath);
 

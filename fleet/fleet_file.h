@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "fleet/fleet_file_codec.h"
+#include "fleet/fleet_slot.h"
+
+namespace fw {
+class CDialog;
+}
+
+// The one fleet file the game's mission scripts read at the start of a battle, and the three
+// things the main dialog does with it: Save, Load and Remove. Each opens, uses and closes the
+// file within one call.
+
+constexpr char kFleetFilePath[] = "C:\\Kestrivar.FLT";
+
+// The texts the user sees. MessageBoxA breaks a line at "\n", so two sentences meant for two
+// lines are joined by it.
+constexpr char kFleetSavedMessage[] =
+    "Fleet saved... you will now play this fleet in your next battle.";
+constexpr char kFleetWriteFailedMessage[] = "Aack, could not write to C:\\Kestrivar.FLT!";
+constexpr char kIncompatibleReleaseMessage[] = "Kestrivar and Script are incompatible releases.";
+constexpr char kIncompatibleReleaseCaption[] = "Error";
+constexpr char kRemoveQuestion[] = "Are you sure you want to erase your custom fleet settings?";
+constexpr char kRemoveQuestionCaption[] = "Question";
+constexpr char kFleetErasedMessage[] =
+    "Your custom fleet settings have been erased.\n"
+    "Your in-game fleet selection will be used in your next match.";
+constexpr char kFleetNotErasedMessage[] = "Your custom fleet settings were not erased.";
+constexpr char kFleetEraseFailedMessage[] = "Aack, could not erase C:\\Kestrivar.FLT!";
+
+// Writes the header and one record per occupied slot, in slot order. The new file replaces the
+// old one only once all of it is on disk: true then; on any failure false, and the previous
+// file (if any) is left as it was.
+bool WriteFleetFile(const std::array<SlotState, 3>& slots);
+
+// Save as the main dialog does it: WriteFleetFile, then the message that tells the user whether
+// the fleet will be played, in a box owned by `owner`. Returns WriteFleetFile's result.
+bool SaveFleet(fw::CDialog& owner, const std::array<SlotState, 3>& slots);
+
+// What a Load takes from the file: the count as stored (0 when nothing was read) and up to ten
+// records, zero beyond what the file held.
+struct FleetFileContents {
+    int32_t count = 0;
+    std::array<FleetSlot, kMaxSlotsRead> records{};
+};
+
+// Reads the fleet file. A missing file, or one too short for the version or the count, gives
+// count 0 silently. A file of another release shows "Kestrivar and Script are incompatible
+// releases." (caption "Error", owned by no window) and gives count 0. Otherwise `count`
+// records are read, at most ten and ten when the count is negative; a record cut short by the
+// end of the file is zero-filled, and records beyond the end stay zero.
+FleetFileContents ReadFleetFile();
+
+// How many slots, from slot 1 on, a count read from the file fills: none for 0, one for 1, two
+// for 2, all three for anything else (a stored count above 3 or below 0 fills all three).
+int SlotsFilledByCount(int32_t count);
+
+// "Remove Custom Fleet Settings": asks before deleting an existing file and reports the
+// outcome, all in boxes owned by `owner`. With no file there, it only reports that the settings
+// are erased. A deletion that fails says so.
+void RemoveFleetFile(fw::CDialog& owner);
