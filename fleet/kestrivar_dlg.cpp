@@ -1,6 +1,8 @@
 #include "fleet/kestrivar_dlg.h"
 
 #include "fleet/about_dlg.h"
+#include "fleet/fleet_file.h"
+#include "fleet/vezire_zaradud_settings.h"
 #include "framework/afx.h"
 #include "framework/data_exchange.h"
 #include "framework/paint_dc.h"
@@ -38,6 +40,8 @@ ON_BN_CLICKED(IDC_CLEAR1, &CKestrivarDlg::OnClear1)
 ON_BN_CLICKED(IDC_CLEAR2, &CKestrivarDlg::OnClear2)
 ON_BN_CLICKED(IDC_CLEAR3, &CKestrivarDlg::OnClear3)
 ON_BN_CLICKED(IDC_ABOUT, &CKestrivarDlg::OnAbout)
+ON_BN_CLICKED(IDC_LOAD, &CKestrivarDlg::OnLoad)
+ON_BN_CLICKED(IDC_REMOVE_FLEET, &CKestrivarDlg::OnRemoveFleet)
 ON_CBN_SELCHANGE(IDC_PLANET, &CKestrivarDlg::OnSelchangePlanet)
 END_MESSAGE_MAP()
 
@@ -106,6 +110,75 @@ void CKestrivarDlg::OnClear(int index) {
     }
     UpdateTotal();
     UpdateData(false);
+}
+
+// The fleet file is written first and its outcome shown whatever the percentage fields hold;
+// a field that is not an integer then keeps the dialog open, so it can be corrected and saved
+// again.
+void CKestrivarDlg::OnOK() {
+    SaveFleet(*this, m_slots.States());
+    UpdateData(true);
+    if (IsSectorAssault()) {
+        WriteSectorAssaultSettings();
+    }
+    fw::CDialog::OnOK();
+}
+
+// A list without a selection has no value to store: its key keeps what scripts.ini holds.
+void CKestrivarDlg::WriteSectorAssaultSettings() {
+    VezireZaradudSettings settings;
+    unsigned keys = VezireZaradudSettings::kBaseDamageKey | VezireZaradudSettings::kPlanetDamageKey;
+    const struct {
+        const fw::CComboBox& list;
+        unsigned key;
+        void (VezireZaradudSettings::*set)(int32_t);
+    } lists[] = {
+        {m_defSatsList, VezireZaradudSettings::kDefSatsKey, &VezireZaradudSettings::SetDefSats},
+        {m_frdsList, VezireZaradudSettings::kFRDsKey, &VezireZaradudSettings::SetFRDs},
+        {m_planetList, VezireZaradudSettings::kPlanetTypeKey,
+         &VezireZaradudSettings::SetPlanetType},
+    };
+    for (const auto& entry : lists) {
+        const int selected = entry.list.GetCurSel();
+        if (selected >= 0) {
+            (settings.*entry.set)(selected);
+            keys |= entry.key;
+        }
+    }
+    settings.SetBaseDamage(BaseDamage);
+    settings.SetPlanetDamage(PlanetDamage);
+    settings.WriteKeys(keys);  // a failure leaves scripts.ini as it was; nothing is shown
+}
+
+// Reads the fleet file into the slots it reaches and the mission's settings into their
+// controls (in both modes). A file that yields no ships leaves every slot as it was.
+void CKestrivarDlg::OnLoad() {
+    const FleetFileContents contents = ReadFleetFile();
+
+    VezireZaradudSettings settings;
+    settings.Read();
+    m_defSatsList.SetCurSel(settings.GetDefSats());
+    m_frdsList.SetCurSel(settings.GetFRDs());
+    m_planetList.SetCurSel(settings.GetPlanetType());
+    BaseDamage = settings.GetBaseDamage();
+    PlanetDamage = settings.GetPlanetDamage();
+
+    const int filled = SlotsFilledByCount(contents.count);
+    for (int i = 0; i < filled; ++i) {
+        m_slots.Place(i, contents.records[static_cast<size_t>(i)]);
+        ShowSlot(i);
+    }
+    if (filled > 0) {
+        UpdateTotal();
+    }
+    UpdatePlanetDamageVisibility();
+    UpdateBaseDamageVisibility();
+    UpdateData(false);
+}
+
+// The slots, lists and fields stay as they are: Remove only deletes the file.
+void CKestrivarDlg::OnRemoveFleet() {
+    RemoveFleetFile(*this);
 }
 
 void CKestrivarDlg::ShowSlot(int index) {

@@ -24,6 +24,9 @@ class CKestrivarDlg : public fw::CDialog {
   protected:
     void DoDataExchange(fw::CDataExchange* pDX) override;
     bool OnInitDialog() override;
+    // "Save": writes the fleet file, and in Sector Assault mode the mission's settings, then
+    // closes the dialog once the percentage fields hold integers.
+    void OnOK() override;
 
   private:
     bool IsSectorAssault() const { return m_vezireZaradud != 0; }
@@ -34,6 +37,9 @@ class CKestrivarDlg : public fw::CDialog {
     void OnClear1() { OnClear(0); }
     void OnClear2() { OnClear(1); }
     void OnClear3() { OnClear(2); }
+    void OnLoad();
+    void OnRemoveFleet();
+    void WriteSectorAssaultSettings();
     void OnSelchangePlanet();
     void OnAbout();
     void OnSysCommand(unsigned id, fw::LPARAM lParam);

@@ -1,0 +1,183 @@
+// Save, Load and Remove as the user meets them in the main dialog.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fleet/fleet_file_codec.h"
+#include "fleet/kestrivar_dlg.h"
+#include "fleet/tests/kestrivar_dialog_fixture.h"
+#include "fleet/tests/test_machine.h"
+#include "framework/constants.h"
+#include "res/resource.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+constexpr char kSaved[] = "Fleet saved... you will now play this fleet in your next battle.";
+
+FleetSlot Ship(const char* name, int32_t adjusted) {
+    FleetSlot slot;
+    SetShipCode(slot, name);
+    slot.baseBpv = adjusted - 2;
+    slot.adjustedBpv = adjusted;
+    slot.missileType = 1;
+    slot.missileSpeed = 1;
+    return slot;
+}
+
+std::string FleetBytes(std::initializer_list<FleetSlot> ships) {
+    std::array<SlotState, 3> slots{};
+    size_t i = 0;
+    for (const FleetSlot& ship : ships)
+        slots[i++] = {true, ship};
+    return EncodeFleetFile(slots);
+}
+
+class MainDialogFleet : public kvtest::KestrivarDialogTest {
+  protected:
+    int Run(int vezireZaradud, fw::UiDriver::Script script) {
+        CKestrivarDlg dlg;
+        dlg.SetVezireZaradud(vezireZaradud);
+        ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, std::move(script));
+        return dlg.DoModal();
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& box : ui_.MessageBoxes())
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    fleettest::TestMachine machine;
+    const std::string threeShips =
+        FleetBytes({Ship("CV-Kestrel", 64), Ship("CV-Condor", 150), Ship("Unknown-Ship", 7)});
+};
+
+TEST_F(MainDialogFleet, LoadFillsTheSlotsAndSaveWritesThemBack) {
+    WriteFile(machine.FleetFile(), threeShips);
+    EXPECT_EQ(Run(0,
+                  [](fw::DialogDriver& d) {
+                      d.Click(IDC_LOAD);
+                      EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "CV-Kestrel");
+                      EXPECT_EQ(d.Text(IDC_BPV2), "150");
+                      EXPECT_EQ(d.Text(IDC_SHIP_CODE3), "Unknown-Ship");
+                      EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "221");
+                      d.Click(IDC_CLEAR2);  // slot 3 keeps its ship
+                      EXPECT_EQ(d.Text(IDC_SHIP_CODE3), "Unknown-Ship");
+                      EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "71");
+                      d.Click(fw::kIdOk);
+                  }),
+              fw::kIdOk);
+    EXPECT_EQ(ReadFile(machine.FleetFile()),
+              FleetBytes({Ship("CV-Kestrel", 64), Ship("Unknown-Ship", 7)}));
+    EXPECT_THAT(Texts(), ::testing::ElementsAre(kSaved));
+}
+
+TEST_F(MainDialogFleet, LoadReplacesOnlyTheSlotsTheFileReaches) {
+    WriteFile(machine.FleetFile(), threeShips);
+    Run(0, [this](fw::DialogDriver& d) {
+        d.Click(IDC_LOAD);
+        WriteFile(machine.FleetFile(), FleetBytes({Ship("CV-Falcon", 90)}));
+        d.Click(IDC_LOAD);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "CV-Falcon");
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE2), "CV-Condor");
+        EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "247");
+        // A file that yields no ships leaves every slot as it was.
+        WriteFile(machine.FleetFile(), FleetBytes({}));
+        d.Click(IDC_LOAD);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "CV-Falcon");
+        EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "247");
+        d.Close();
+    });
+    EXPECT_THAT(Texts(), ::testing::IsEmpty());
+}
+
+TEST_F(MainDialogFleet, RemoveDeletesTheFileButKeepsTheSlots) {
+    WriteFile(machine.FleetFile(), threeShips);
+    ui_.AnswerNextMessageBox(fw::kIdYes);
+    Run(0, [this](fw::DialogDriver& d) {
+        d.Click(IDC_LOAD);
+        d.Click(IDC_REMOVE_FLEET);
+        EXPECT_FALSE(FileExists(machine.FleetFile()));
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE2), "CV-Condor");
+        d.Click(fw::kIdOk);  // Save writes the file again
+    });
+    EXPECT_EQ(ReadFile(machine.FleetFile()), threeShips);
+    EXPECT_THAT(Texts(),
+                ::testing::ElementsAre(
+                    "Are you sure you want to erase your custom fleet settings?",
+                    ::testing::StartsWith("Your custom fleet settings have been erased."), kSaved));
+}
+
+TEST_F(MainDialogFleet, NormalModeNeverWritesTheMissionSettings) {
+    const std::string scriptsIni = machine.InstallGame();
+    WriteFile(scriptsIni, "[Mul_HumanVezireZaradud]\r\nDefSats=4\r\n");
+    Run(0, [](fw::DialogDriver& d) {
+        d.Click(IDC_LOAD);  // the settings are read into the hidden lists
+        d.Click(fw::kIdOk);
+    });
+    EXPECT_EQ(ReadFile(scriptsIni), "[Mul_HumanVezireZaradud]\r\nDefSats=4\r\n");
+}
+
+TEST_F(MainDialogFleet, SectorAssaultSaveWithoutChangesWritesZeros) {
+    const std::string scriptsIni = machine.InstallGame();
+    EXPECT_EQ(Run(1, [](fw::DialogDriver& d) { d.Click(fw::kIdOk); }), fw::kIdOk);
+    EXPECT_EQ(ReadFile(scriptsIni),
+              "[Mul_HumanVezireZaradud]\r\nDefSats=0\r\nFRDs=0\r\nPlanetType=0\r\n"
+              "BaseDamage=0\r\nPlanetDamage=0\r\n");
+    EXPECT_EQ(ReadFile(machine.FleetFile()), FleetBytes({}));
+}
+
+TEST_F(MainDialogFleet, SectorAssaultLoadAppliesTheSettingsAndTheVisibilityRules) {
+    const std::string scriptsIni = machine.InstallGame();
+    const std::string stored =
+        "[Mul_HumanVezireZaradud]\r\nDefSats=7\r\nFRDs=2\r\nPlanetType=5\r\n"
+        "BaseDamage=25\r\nPlanetDamage=40\r\n";
+    WriteFile(scriptsIni, stored);
+    WriteFile(machine.FleetFile(), threeShips);
+    Run(1, [](fw::DialogDriver& d) {
+        EXPECT_FALSE(d.IsVisible(IDC_BASE_DAMAGE));
+        d.Click(IDC_LOAD);
+        EXPECT_EQ(d.Selection(IDC_DEFSATS), 7);
+        EXPECT_EQ(d.Selection(IDC_FRDS), 2);
+        EXPECT_EQ(d.Selection(IDC_PLANET), -1);       // 5 is not an item
+        EXPECT_TRUE(d.IsVisible(IDC_PLANET_DAMAGE));  // no selection counts as a planet
+        EXPECT_TRUE(d.IsVisible(IDC_BASE_DAMAGE));    // slot 1 holds a base
+        EXPECT_EQ(d.Text(IDC_BASE_DAMAGE), "25");
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE3), "Unknown-Ship");  // slots 2 and 3 load too
+        d.Click(IDC_CLEAR1);
+        EXPECT_FALSE(d.IsVisible(IDC_BASE_DAMAGE));
+        d.Click(fw::kIdOk);
+    });
+    // The Planet list had no selection, so its key keeps its stored value.
+    EXPECT_EQ(ReadFile(scriptsIni),
+              "[Mul_HumanVezireZaradud]\r\nDefSats=7\r\nFRDs=2\r\nPlanetType=5\r\n"
+              "BaseDamage=25\r\nPlanetDamage=40\r\n");
+    EXPECT_EQ(ReadFile(machine.FleetFile()),
+              FleetBytes({Ship("CV-Condor", 150), Ship("Unknown-Ship", 7)}));
+}
+
+TEST_F(MainDialogFleet, AnInvalidPercentageKeepsTheDialogOpenAfterTheFleetIsWritten) {
+    machine.InstallGame();
+    WriteFile(machine.FleetFile(), threeShips);
+    EXPECT_EQ(Run(1,
+                  [this](fw::DialogDriver& d) {
+                      d.Click(IDC_LOAD);
+                      d.Type(IDC_BASE_DAMAGE, "lots");
+                      d.Click(fw::kIdOk);
+                      EXPECT_TRUE(d.IsDialogVisible());
+                      EXPECT_EQ(ReadFile(machine.FleetFile()), threeShips);
+                      d.Type(IDC_BASE_DAMAGE, "-5");
+                      d.Click(fw::kIdOk);
+                  }),
+              fw::kIdOk);
+    EXPECT_THAT(Texts(), ::testing::ElementsAre(kSaved, "Please enter an integer.",
+                                                "Please enter an integer.", kSaved));
+}
+
+}  // namespace
