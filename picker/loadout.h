@@ -38,6 +38,14 @@ extern const char kMissileSlow[];    // "Slow"
 extern const char kMissileMedium[];  // "Medium"
 extern const char kMissileFast[];    // "Fast"
 
+// The fleet record's numbers for the missile texts and back. Type: "Type I" is 1, every other
+// text 4; 1 reads as "Type I", every other number as "Type IV". Speed: "Slow" 1, "Medium" 2,
+// every other text 3; 1 reads as "Slow", 2 as "Medium", every other number as "Fast".
+int32_t MissileTypeCode(const std::string& typeText);
+const char* MissileTypeText(int32_t typeCode);
+int32_t MissileSpeedCode(const std::string& speedText);
+const char* MissileSpeedText(int32_t speedCode);
+
 // The ship's standard loadout: its own marines, mines, repairs and shuttles, one reload of its
 // missile racks (none without racks), "Type I" at "Slow", and the fighters of its bays as found
 // by class name in `fighters` (the fighter catalogue in race order).

@@ -272,4 +272,27 @@ TEST_F(Fighters, UnknownFirstBayTypeCountsTheBayButShowsNoType) {
     EXPECT_EQ(loadout.baseFighterCost, 5);
 }
 
+// Stored records may hold any number; the texts map onto the numbers the fleet file knows.
+TEST(MissileCodes, TextsAndStoredNumbers) {
+    struct Case {
+        int32_t code;
+        const char* type;
+        const char* speed;
+    };
+    const Case cases[] = {{1, "Type I", "Slow"},  {2, "Type IV", "Medium"},
+                          {3, "Type IV", "Fast"}, {4, "Type IV", "Fast"},
+                          {0, "Type IV", "Fast"}, {-1, "Type IV", "Fast"}};
+    for (const Case& c : cases) {
+        EXPECT_STREQ(MissileTypeText(c.code), c.type) << c.code;
+        EXPECT_STREQ(MissileSpeedText(c.code), c.speed) << c.code;
+    }
+    EXPECT_EQ(MissileTypeCode("Type I"), 1);
+    EXPECT_EQ(MissileTypeCode("Type IV"), 4);
+    EXPECT_EQ(MissileTypeCode("type i"), 4);  // exact text only
+    EXPECT_EQ(MissileSpeedCode("Slow"), 1);
+    EXPECT_EQ(MissileSpeedCode("Medium"), 2);
+    EXPECT_EQ(MissileSpeedCode("Fast"), 3);
+    EXPECT_EQ(MissileSpeedCode(""), 3);
+}
+
 }  // namespace
