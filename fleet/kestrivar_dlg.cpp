@@ -6,6 +6,7 @@
 #include "framework/afx.h"
 #include "framework/data_exchange.h"
 #include "framework/paint_dc.h"
+#include "picker/pick_ship_dlg.h"
 #include "res/resource.h"
 
 namespace {
@@ -36,6 +37,9 @@ BEGIN_MESSAGE_MAP(CKestrivarDlg, fw::CDialog)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_SELECT1, &CKestrivarDlg::OnSelect1)
+ON_BN_CLICKED(IDC_SELECT2, &CKestrivarDlg::OnSelect2)
+ON_BN_CLICKED(IDC_SELECT3, &CKestrivarDlg::OnSelect3)
 ON_BN_CLICKED(IDC_CLEAR1, &CKestrivarDlg::OnClear1)
 ON_BN_CLICKED(IDC_CLEAR2, &CKestrivarDlg::OnClear2)
 ON_BN_CLICKED(IDC_CLEAR3, &CKestrivarDlg::OnClear3)
@@ -100,6 +104,32 @@ void CKestrivarDlg::OpenForSectorAssault() {
     UpdateBaseDamageVisibility();
     SetCaption(kSectorAssaultCaption);
     UpdateData(false);
+}
+
+void CKestrivarDlg::OnSelect(int index) {
+    // Slots fill in order: the first empty slot before the chosen one takes the pick.
+    for (int earlier = 0; earlier < index; ++earlier) {
+        if (!m_slots.IsOccupied(earlier)) {
+            index = earlier;
+            break;
+        }
+    }
+
+    CPickShipDlg picker(this);
+    if (m_slots.IsOccupied(index)) {
+        picker.LoadSlot(m_slots.Slot(index));
+    } else {
+        picker.ShowShip();
+    }
+    if (picker.DoModal() == fw::kIdOk) {
+        m_slots.Place(index, picker.FillSlot());
+        ShowSlot(index);
+        UpdateTotal();
+        UpdateData(false);
+    }
+    if (index == 0) {
+        UpdateBaseDamageVisibility();
+    }
 }
 
 void CKestrivarDlg::OnClear(int index) {

@@ -37,6 +37,11 @@ class CKestrivarDlg : public fw::CDialog {
     void OnClear1() { OnClear(0); }
     void OnClear2() { OnClear(1); }
     void OnClear3() { OnClear(2); }
+    // Runs the picker for a slot; slots fill in order, so an empty slot before it takes the pick.
+    void OnSelect(int index);
+    void OnSelect1() { OnSelect(0); }
+    void OnSelect2() { OnSelect(1); }
+    void OnSelect3() { OnSelect(2); }
     void OnLoad();
     void OnRemoveFleet();
     void WriteSectorAssaultSettings();

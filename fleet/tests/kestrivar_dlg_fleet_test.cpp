@@ -2,8 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <list>
 #include <string>
+#include <vector>
 
+#include "app/catalogue_globals.h"
 #include "fleet/fleet_file_codec.h"
 #include "fleet/kestrivar_dlg.h"
 #include "fleet/tests/kestrivar_dialog_fixture.h"
@@ -40,10 +43,15 @@ std::string FleetBytes(std::initializer_list<FleetSlot> ships) {
 
 class MainDialogFleet : public kvtest::KestrivarDialogTest {
   protected:
-    int Run(int vezireZaradud, fw::UiDriver::Script script) {
+    // Runs the main dialog with its script; `pickers` are the scripts of the Pick Ship dialogs
+    // it opens, in order.
+    int Run(int vezireZaradud, fw::UiDriver::Script script,
+            std::vector<fw::UiDriver::Script> pickers = {}) {
         CKestrivarDlg dlg;
         dlg.SetVezireZaradud(vezireZaradud);
         ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, std::move(script));
+        for (auto& picker : pickers)
+            ui_.ExpectModal(IDD_PICKSHIP, std::move(picker));
         return dlg.DoModal();
     }
     std::vector<std::string> Texts() const {
@@ -178,6 +186,86 @@ TEST_F(MainDialogFleet, AnInvalidPercentageKeepsTheDialogOpenAfterTheFleetIsWrit
               fw::kIdOk);
     EXPECT_THAT(Texts(), ::testing::ElementsAre(kSaved, "Please enter an integer.",
                                                 "Please enter an integer.", kSaved));
+}
+
+}  // namespace
+
+namespace {
+
+// Select runs the Pick Ship dialog over the program's catalogue.
+class MainDialogSelect : public MainDialogFleet {
+  protected:
+    void SetUp() override {
+        MainDialogFleet::SetUp();
+        saved_ = g_shipCatalogue.mainList;
+        g_shipCatalogue.mainList.clear();
+        for (auto [name, bpv] :
+             {std::pair<const char*, int32_t>{"CV-Kestrel", 62}, {"CV-Condor", 142}}) {
+            ShipSpec ship;
+            ship.race = 16;
+            ship.hullClass = 3;
+            ship.className = name;
+            ship.bpv = bpv;
+            ship.marines = 2;
+            ship.marinesMax = 6;
+            g_shipCatalogue.mainList.push_back(ship);
+        }
+    }
+    void TearDown() override {
+        g_shipCatalogue.mainList = saved_;
+        MainDialogFleet::TearDown();
+    }
+
+    // The picker's script: step `forward` ships on, add `marines` marines, then OK.
+    static fw::UiDriver::Script Pick(int forward, int marines) {
+        return [forward, marines](fw::DialogDriver& d) {
+            for (int i = 0; i < forward; ++i)
+                d.Spin(IDC_SHIP_SPIN, -1);
+            for (int i = 0; i < marines; ++i)
+                d.Spin(IDC_MARINES_SPIN, -1);
+            d.Click(fw::kIdOk);
+        };
+    }
+
+  private:
+    std::list<ShipSpec> saved_;
+};
+
+TEST_F(MainDialogSelect, SlotsFillInOrderAndReopenWithTheirLoadout) {
+    const auto reopen = [](fw::DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Condor");  // the slot's ship and loadout
+        EXPECT_EQ(d.Text(IDC_MARINES), "4");
+        d.Close();
+    };
+    Run(0,
+        [](fw::DialogDriver& d) {
+            d.Click(IDC_SELECT3);
+            EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "CV-Condor");
+            EXPECT_EQ(d.Text(IDC_BPV1), "146");
+            d.Click(IDC_SELECT1);  // Cancel keeps the slot
+            EXPECT_EQ(d.Text(IDC_BPV1), "146");
+            d.Click(IDC_SELECT3);
+            EXPECT_EQ(d.Text(IDC_SHIP_CODE2), "CV-Kestrel");
+            EXPECT_EQ(d.Text(IDC_SHIP_CODE3), "");
+            EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "208");
+            d.Close();
+        },
+        // Select 3 on a fresh dialog picks for slot 1; then slot 1 reopens; then Select 3 with
+        // slot 2 empty picks for slot 2.
+        {Pick(1, 2), reopen, Pick(0, 0)});
+}
+
+TEST_F(MainDialogSelect, APickForSlotOneShowsBaseDamageAndResetsTypedText) {
+    Run(1,
+        [](fw::DialogDriver& d) {
+            d.Click(IDC_SELECT1);
+            EXPECT_TRUE(d.IsVisible(IDC_BASE_DAMAGE));
+            d.Type(IDC_BASE_DAMAGE, "50");
+            d.Click(IDC_SELECT1);
+            EXPECT_EQ(d.Text(IDC_BASE_DAMAGE), "0");  // the member's value, not the typed text
+            d.Close();
+        },
+        {Pick(0, 0), Pick(1, 0)});
 }
 
 }  // namespace
