@@ -9,7 +9,7 @@ want=${1:-all}
 native_pkgs=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang-format)
 fuzz_pkgs=(clang libclang-rt-14-dev)
 windows_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth
-              x11-utils imagemagick zip)
+              x11-utils imagemagick zip fonts-wine)
 
 pkgs=()
 case "$want" in
