@@ -22,6 +22,18 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 if [ -z "${DISPLAY:-}" ]; then
+  # The private Xvfb display has no window manager, and Wine waits two seconds for one to
+  # withdraw every window it manages and hides (each closed dialog, each message box). Wine
+  # manages nothing in a prefix used this way: it draws the window frames itself.
+  if [ ! -f "$WINEPREFIX/.kv-unmanaged" ]; then
+    (
+      flock 9
+      if [ ! -f "$WINEPREFIX/.kv-unmanaged" ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        touch "$WINEPREFIX/.kv-unmanaged"
+      fi
+    ) 9>"$WINEPREFIX.lock"
+  fi
   exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@"
 fi
 exec wine "$@"

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "framework/afx.h"
 #include "framework/framework_error.h"
 #include "framework/tests/test_dialogs.h"
 
@@ -10,12 +11,14 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-const fw::MessageBoxRecord kPleaseEnterAnInteger{
-    "Please enter an integer.", "TestApp", fw::kMbOk | fw::kMbIconExclamation, fw::kIdOk, IDD_TEST};
+fw::MessageBoxRecord PleaseEnterAnInteger() {
+    return {"Please enter an integer.", fw::AfxGetAppName(), fw::kMbOk | fw::kMbIconExclamation,
+            fw::kIdOk, IDD_TEST};
+}
 
-using DataExchange = DialogTest;
+class DataExchange : public DialogTest {};
 
-TEST_F(DataExchange, OpeningMovesMembersIntoTheControls) {
+TEST_P(DataExchange, OpeningMovesMembersIntoTheControls) {
     CTestDlg dlg(log_);
     dlg.m_name = "Hawk";
     dlg.m_count = -12;
@@ -29,7 +32,7 @@ TEST_F(DataExchange, OpeningMovesMembersIntoTheControls) {
     EXPECT_EQ(dlg.DoModal(), fw::kIdCancel);
 }
 
-TEST_F(DataExchange, OkMovesControlsIntoMembers) {
+TEST_P(DataExchange, OkMovesControlsIntoMembers) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         d.Type(IDC_NAME, " V-CA ");
@@ -46,7 +49,7 @@ TEST_F(DataExchange, OkMovesControlsIntoMembers) {
 
 // A refused field stops the exchange: members before it are updated, it and those after it
 // keep their values, the focus goes to it, and the dialog stays open.
-TEST_F(DataExchange, RefusedFieldStopsTheExchangeThere) {
+TEST_P(DataExchange, RefusedFieldStopsTheExchangeThere) {
     CTestDlg dlg(log_);
     dlg.m_count = 3;
     dlg.m_limit = 9;
@@ -59,7 +62,7 @@ TEST_F(DataExchange, RefusedFieldStopsTheExchangeThere) {
         EXPECT_EQ(dlg.m_name, "new name");
         EXPECT_EQ(dlg.m_count, 3);
         EXPECT_EQ(dlg.m_limit, 9);
-        EXPECT_THAT(ui_.MessageBoxes(), ElementsAre(kPleaseEnterAnInteger));
+        EXPECT_THAT(ui_.MessageBoxes(), ElementsAre(PleaseEnterAnInteger()));
 
         d.Type(IDC_COUNT, "0");
         d.Click(fw::kIdOk);
@@ -69,7 +72,7 @@ TEST_F(DataExchange, RefusedFieldStopsTheExchangeThere) {
     EXPECT_EQ(dlg.m_limit, 40);
 }
 
-TEST_F(DataExchange, UpdateDataReportsTheRefusal) {
+TEST_P(DataExchange, UpdateDataReportsTheRefusal) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
         d.Type(IDC_LIMIT, "");
@@ -81,10 +84,10 @@ TEST_F(DataExchange, UpdateDataReportsTheRefusal) {
         d.Close();
     });
     dlg.DoModal();
-    EXPECT_THAT(ui_.MessageBoxes(), ElementsAre(kPleaseEnterAnInteger));
+    EXPECT_THAT(ui_.MessageBoxes(), ElementsAre(PleaseEnterAnInteger()));
 }
 
-TEST_F(DataExchange, ComboBoxBoundByDdxControl) {
+TEST_P(DataExchange, ComboBoxBoundByDdxControl) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
         EXPECT_EQ(dlg.m_fruit.GetCount(), 3);
@@ -104,7 +107,7 @@ TEST_F(DataExchange, ComboBoxBoundByDdxControl) {
     EXPECT_THROW(dlg.m_fruit.GetCurSel(), fw::FrameworkError);  // the dialog has closed
 }
 
-TEST_F(DataExchange, BindingAnIdTheTemplateLacksFails) {
+TEST_P(DataExchange, BindingAnIdTheTemplateLacksFails) {
     CBindingDlg missing(4242, false);
     ui_.ExpectModal(IDD_CHILD, [](fw::DialogDriver&) { FAIL() << "must not open"; });
     try {
@@ -118,6 +121,8 @@ TEST_F(DataExchange, BindingAnIdTheTemplateLacksFails) {
     EXPECT_THROW(notACombo.DoModal(), fw::FrameworkError);
     EXPECT_FALSE(notACombo.IsRunning());
 }
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(DataExchange);
 
 }  // namespace
 }  // namespace fwtest

@@ -10,9 +10,9 @@ namespace {
 
 using ::testing::ElementsAre;
 
-using MessageBoxes = DialogTest;
+class MessageBoxes : public DialogTest {};
 
-TEST_F(MessageBoxes, CaptionDefaultsToTheApplicationName) {
+TEST_P(MessageBoxes, CaptionDefaultsToTheApplicationName) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
         dlg.MessageBox("Saved.");
@@ -22,17 +22,18 @@ TEST_F(MessageBoxes, CaptionDefaultsToTheApplicationName) {
     dlg.DoModal();
     fw::AfxMessageBox("Unowned.");
     fw::AfxMessageBox("Bad release.", fw::kMbOk | fw::kMbIconExclamation, "Error");
+    const std::string app = fw::AfxGetAppName();
     EXPECT_THAT(
         ui_.MessageBoxes(),
-        ElementsAre(fw::MessageBoxRecord{"Saved.", "TestApp", fw::kMbOk, fw::kIdOk, IDD_TEST},
+        ElementsAre(fw::MessageBoxRecord{"Saved.", app, fw::kMbOk, fw::kIdOk, IDD_TEST},
                     fw::MessageBoxRecord{"Sure?", "Question", fw::kMbYesNo | fw::kMbIconQuestion,
                                          fw::kIdYes, IDD_TEST},
-                    fw::MessageBoxRecord{"Unowned.", "TestApp", fw::kMbOk, fw::kIdOk, 0},
+                    fw::MessageBoxRecord{"Unowned.", app, fw::kMbOk, fw::kIdOk, 0},
                     fw::MessageBoxRecord{"Bad release.", "Error",
                                          fw::kMbOk | fw::kMbIconExclamation, fw::kIdOk, 0}));
 }
 
-TEST_F(MessageBoxes, ScriptedAnswersInOrderThenTheFirstButton) {
+TEST_P(MessageBoxes, ScriptedAnswersInOrderThenTheFirstButton) {
     ui_.AnswerNextMessageBox(fw::kIdNo);
     ui_.AnswerNextMessageBox(fw::kIdCancel);
     EXPECT_EQ(fw::AfxMessageBox("a", fw::kMbYesNo), fw::kIdNo);
@@ -41,10 +42,12 @@ TEST_F(MessageBoxes, ScriptedAnswersInOrderThenTheFirstButton) {
     EXPECT_EQ(fw::AfxMessageBox("d", fw::kMbRetryCancel), fw::kIdRetry);
 }
 
-TEST_F(MessageBoxes, AnswerThatIsNotAButtonFails) {
+TEST_P(MessageBoxes, AnswerThatIsNotAButtonFails) {
     ui_.AnswerNextMessageBox(fw::kIdYes);
     EXPECT_THROW(fw::AfxMessageBox("OK only"), fw::FrameworkError);
 }
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(MessageBoxes);
 
 }  // namespace
 }  // namespace fwtest

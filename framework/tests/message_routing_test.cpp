@@ -12,16 +12,17 @@ using fw::headless::AsHeadless;
 using fw::headless::PaintOp;
 using ::testing::ElementsAre;
 
-using MessageRouting = DialogTest;
+class MessageRouting : public DialogTest {};
+class HeadlessMessageRouting : public HeadlessDialogTest {};
 
-TEST_F(MessageRouting, OnCreateRunsOnceBeforeTheFirstExchange) {
+TEST_P(MessageRouting, OnCreateRunsOnceBeforeTheFirstExchange) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) { d.Close(); });
     dlg.DoModal();
     EXPECT_THAT(log_, ElementsAre("create", "init", "load"));
 }
 
-TEST_F(MessageRouting, OnCreateRefusingFailsTheRun) {
+TEST_P(MessageRouting, OnCreateRefusingFailsTheRun) {
     CTestDlg dlg(log_);
     dlg.createResult = -1;
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver&) { FAIL() << "must not open"; });
@@ -29,14 +30,14 @@ TEST_F(MessageRouting, OnCreateRefusingFailsTheRun) {
     EXPECT_THAT(log_, ElementsAre("create"));
 }
 
-TEST_F(MessageRouting, ControlsDoNotExistYetInOnCreate) {
+TEST_P(MessageRouting, ControlsDoNotExistYetInOnCreate) {
     CTestDlg dlg(log_);
     dlg.touchControlInCreate = true;
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver&) { FAIL() << "must not open"; });
     EXPECT_THROW(dlg.DoModal(), fw::FrameworkError);
 }
 
-TEST_F(MessageRouting, SpinHandlerGetsDeltaAndSetsResultCell) {
+TEST_P(MessageRouting, SpinHandlerGetsDeltaAndSetsResultCell) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         EXPECT_EQ(d.Spin(IDC_STEP, -1), 1);  // forward
@@ -51,7 +52,7 @@ TEST_F(MessageRouting, SpinHandlerGetsDeltaAndSetsResultCell) {
                                   "step 1", "load", "step 0"));
 }
 
-TEST_F(MessageRouting, SelectionChangeReachesItsHandler) {
+TEST_P(MessageRouting, SelectionChangeReachesItsHandler) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         d.Select(IDC_FRUIT, 1);
@@ -64,7 +65,7 @@ TEST_F(MessageRouting, SelectionChangeReachesItsHandler) {
 
 // The derived map is searched first; what it lacks comes from its base's map, and OK/Cancel
 // from CDialog's.
-TEST_F(MessageRouting, DerivedEntriesFirstThenBaseEntries) {
+TEST_P(MessageRouting, DerivedEntriesFirstThenBaseEntries) {
     CDerivedTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         d.Click(IDC_OPEN);
@@ -77,7 +78,20 @@ TEST_F(MessageRouting, DerivedEntriesFirstThenBaseEntries) {
                                   "load", "save"));
 }
 
-TEST_F(MessageRouting, SystemCommandsAndTheirDefaultHandling) {
+TEST_P(MessageRouting, SystemCommandsAndTheirDefaultHandling) {
+    CTestDlg dlg(log_);
+    ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
+        d.SysCommand(IDM_ABOUTBOX);
+        EXPECT_EQ(log_.back(), "about");
+        EXPECT_THROW(d.SysCommand(IDM_ABOUTBOX + 16), fw::FrameworkError);  // not in the menu
+        d.SysCommand(fw::kScMinimize);  // passed on to the default handling
+        EXPECT_TRUE(dlg.IsIconic());
+        d.SysCommand(fw::kScClose);  // ends as Cancel does
+    });
+    EXPECT_EQ(dlg.DoModal(), fw::kIdCancel);
+}
+
+TEST_F(HeadlessMessageRouting, SystemMenuItemAndIcons) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         fw::headless::HeadlessDialogDriver& h = AsHeadless(d);
@@ -85,27 +99,21 @@ TEST_F(MessageRouting, SystemCommandsAndTheirDefaultHandling) {
         EXPECT_EQ(h.SystemMenu()[0].commandId, 0u);  // separator
         EXPECT_EQ(h.SystemMenu()[1].commandId, IDM_ABOUTBOX);
         EXPECT_EQ(h.SystemMenu()[1].text, "&About Test...");
-        EXPECT_EQ(h.Icon(true), static_cast<fw::IconHandle>(IDR_MAINFRAME));
-        EXPECT_EQ(h.Icon(false), static_cast<fw::IconHandle>(IDR_MAINFRAME));
-
-        d.SysCommand(IDM_ABOUTBOX);
-        EXPECT_THROW(d.SysCommand(IDM_ABOUTBOX + 16), fw::FrameworkError);  // not in the menu
-        d.SysCommand(fw::kScMinimize);  // passed on to the default handling
-        EXPECT_TRUE(h.IsIconic());
-        d.SysCommand(fw::kScClose);  // ends as Cancel does
+        EXPECT_EQ(h.Icon(true), static_cast<fw::IconHandle>(IDI_TEST));
+        EXPECT_EQ(h.Icon(false), static_cast<fw::IconHandle>(IDI_TEST));
+        d.Close();
     });
-    EXPECT_EQ(dlg.DoModal(), fw::kIdCancel);
-    EXPECT_EQ(log_.back(), "about");
+    dlg.DoModal();
 }
 
-TEST_F(MessageRouting, MinimisedPaintDrawsTheIconCentred) {
+TEST_F(HeadlessMessageRouting, MinimisedPaintDrawsTheIconCentred) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
         fw::headless::HeadlessDialogDriver& h = AsHeadless(d);
         EXPECT_THAT(h.Paint(), ElementsAre(PaintOp{PaintOp::Kind::kDefaultPaint, 0, 0, {}}));
         d.SysCommand(fw::kScMinimize);
         const fw::CRect client = dlg.GetClientRect();  // 300 x 195 for 200 x 120 units
-        const fw::IconHandle icon = static_cast<fw::IconHandle>(IDR_MAINFRAME);
+        const fw::IconHandle icon = static_cast<fw::IconHandle>(IDI_TEST);
         EXPECT_THAT(h.Paint(),
                     ElementsAre(PaintOp{PaintOp::Kind::kEraseIconBackground, 0, 0, {}},
                                 PaintOp{PaintOp::Kind::kDrawIcon, (client.Width() - 32 + 1) / 2,
@@ -115,6 +123,8 @@ TEST_F(MessageRouting, MinimisedPaintDrawsTheIconCentred) {
     });
     dlg.DoModal();
 }
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(MessageRouting);
 
 }  // namespace
 }  // namespace fwtest

@@ -12,9 +12,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-using ModalRuns = DialogTest;
+class ModalRuns : public DialogTest {};
+class HeadlessModalRuns : public HeadlessDialogTest {};
 
-TEST_F(ModalRuns, OpeningStateComesFromTheTemplate) {
+TEST_P(ModalRuns, OpeningStateComesFromTheTemplate) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         EXPECT_EQ(d.TemplateId(), IDD_TEST);
@@ -31,7 +32,7 @@ TEST_F(ModalRuns, OpeningStateComesFromTheTemplate) {
     EXPECT_EQ(dlg.DoModal(), fw::kIdCancel);
 }
 
-TEST_F(ModalRuns, DialogStateChangesAreSeenByTheDriver) {
+TEST_P(ModalRuns, DialogStateChangesAreSeenByTheDriver) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
         dlg.SetCaption("Sector");
@@ -52,7 +53,7 @@ TEST_F(ModalRuns, DialogStateChangesAreSeenByTheDriver) {
 }
 
 // A dialog opened from a click handler runs its own script, nested in the outer one.
-TEST_F(ModalRuns, NestedRunFromAClickHandler) {
+TEST_P(ModalRuns, NestedRunFromAClickHandler) {
     CTestDlg dlg(log_);
     std::vector<std::string> order;
     ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
@@ -75,7 +76,7 @@ TEST_F(ModalRuns, NestedRunFromAClickHandler) {
     EXPECT_EQ(dlg.m_name, "new");
 }
 
-TEST_F(ModalRuns, OuterDialogIsOutOfReachWhileTheInnerRuns) {
+TEST_P(ModalRuns, OuterDialogIsOutOfReachWhileTheInnerRuns) {
     CTestDlg dlg(log_);
     fw::DialogDriver* outer = nullptr;
     ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
@@ -92,7 +93,44 @@ TEST_F(ModalRuns, OuterDialogIsOutOfReachWhileTheInnerRuns) {
     EXPECT_THAT(log_, ::testing::Contains("child 2"));
 }
 
-TEST_F(ModalRuns, UnexpectedRunFails) {
+// An exception in a nested run's handler ends both runs and comes out of the outer DoModal; the
+// outer script stops at the action that caused it.
+TEST_P(ModalRuns, FailureInANestedRunEndsEveryRun) {
+    CTestDlg dlg(log_);
+    dlg.openBrokenChild = true;
+    bool outerResumed = false;
+    ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
+        d.Click(IDC_OPEN);
+        outerResumed = true;
+        d.Close();
+    });
+    ui_.ExpectModal(IDD_CHILD, [](fw::DialogDriver&) { FAIL() << "must not open"; });
+    try {
+        dlg.DoModal();
+        ADD_FAILURE() << "no error";
+    } catch (const fw::FrameworkError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("no control 4242"));
+    }
+    EXPECT_FALSE(outerResumed);
+    EXPECT_FALSE(dlg.IsRunning());
+    EXPECT_THAT(log_, ::testing::Not(::testing::Contains("broken child returned")));
+}
+
+// The same failure caught by the script: the outer dialog goes on running.
+TEST_P(ModalRuns, FailureCaughtByTheScriptLeavesTheDialogRunning) {
+    CTestDlg dlg(log_);
+    dlg.openBrokenChild = true;
+    ui_.ExpectModal(IDD_TEST, [&](fw::DialogDriver& d) {
+        EXPECT_THROW(d.Click(IDC_OPEN), fw::FrameworkError);
+        d.Type(IDC_NAME, "still here");
+        d.Click(fw::kIdOk);
+    });
+    ui_.ExpectModal(IDD_CHILD, [](fw::DialogDriver&) { FAIL() << "must not open"; });
+    EXPECT_EQ(dlg.DoModal(), fw::kIdOk);
+    EXPECT_EQ(dlg.m_name, "still here");
+}
+
+TEST_P(ModalRuns, UnexpectedRunFails) {
     CTestDlg dlg(log_);
     try {
         dlg.DoModal();
@@ -102,7 +140,7 @@ TEST_F(ModalRuns, UnexpectedRunFails) {
     }
 }
 
-TEST_F(ModalRuns, RunOfAnotherTemplateThanQueuedFails) {
+TEST_P(ModalRuns, RunOfAnotherTemplateThanQueuedFails) {
     CChildDlg child(nullptr);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) { d.Close(); });
     EXPECT_THROW(child.DoModal(), fw::FrameworkError);
@@ -110,14 +148,14 @@ TEST_F(ModalRuns, RunOfAnotherTemplateThanQueuedFails) {
     dlg.DoModal();  // uses the queued script
 }
 
-TEST_F(ModalRuns, ScriptThatDoesNotEndTheDialogFails) {
+TEST_P(ModalRuns, ScriptThatDoesNotEndTheDialogFails) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) { d.Type(IDC_NAME, "x"); });
     EXPECT_THROW(dlg.DoModal(), fw::FrameworkError);
     EXPECT_FALSE(dlg.IsRunning());
 }
 
-TEST_F(ModalRuns, ActionsTheUserCannotTakeFail) {
+TEST_P(ModalRuns, ActionsTheUserCannotTakeFail) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         EXPECT_THROW(d.Click(4242), fw::FrameworkError);  // no such control
@@ -134,7 +172,7 @@ TEST_F(ModalRuns, ActionsTheUserCannotTakeFail) {
     dlg.DoModal();
 }
 
-TEST_F(ModalRuns, DialogWithoutSystemMenu) {
+TEST_P(ModalRuns, DialogWithoutSystemMenu) {
     CChildDlg child(nullptr);
     ui_.ExpectModal(IDD_CHILD, [&](fw::DialogDriver& d) {
         EXPECT_FALSE(child.HasSystemMenu());
@@ -162,7 +200,7 @@ class CTestApp : public fw::CWinApp {
     std::vector<std::string>& log_;
 };
 
-TEST_F(ModalRuns, ApplicationRunsItsMainDialogOnce) {
+TEST_P(ModalRuns, ApplicationRunsItsMainDialogOnce) {
     EXPECT_EQ(fw::AfxWinMain(""), 1);  // no application object
     {
         CTestApp app(log_);
@@ -175,10 +213,12 @@ TEST_F(ModalRuns, ApplicationRunsItsMainDialogOnce) {
     EXPECT_EQ(log_.back(), "result 2");
 }
 
-TEST_F(ModalRuns, SleepsAreRecorded) {
+TEST_F(HeadlessModalRuns, SleepsAreRecorded) {
     fw::Sleep(25);
     EXPECT_THAT(ui_.Sleeps(), ElementsAre(25u));
 }
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(ModalRuns);
 
 }  // namespace
 }  // namespace fwtest

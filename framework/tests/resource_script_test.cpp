@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -8,9 +9,9 @@
 #include "framework/dialog.h"
 #include "framework/framework_error.h"
 #include "framework/headless/headless_backend.h"
-#include "framework/headless/kestrivar_resources.h"
 #include "framework/headless/resource_script.h"
 #include "framework/tests/test_dialogs.h"
+#include "tests/support/ui_harness.h"
 
 namespace fwtest {
 namespace {
@@ -36,7 +37,7 @@ TEST(ResourceScript, FixtureTemplates) {
 
     const ControlTemplate& icon = dialog.controls[0];
     EXPECT_EQ(icon.id, fw::kIdcStatic);
-    EXPECT_EQ(icon.imageResource, IDR_MAINFRAME);
+    EXPECT_EQ(icon.imageResource, IDI_TEST);
     const ControlTemplate* extra = dialog.FindControl(IDC_EXTRA);
     ASSERT_NE(extra, nullptr);
     EXPECT_FALSE(extra->visible);
@@ -50,8 +51,8 @@ TEST(ResourceScript, FixtureTemplates) {
                                               Pair(IDC_SIZE, "Large")));
 
     EXPECT_EQ(script.dialogs.at(IDD_CHILD).controls.size(), 3u);
-    EXPECT_THAT(script.strings, ElementsAre(Pair(IDS_ABOUTBOX, "&About Test...")));
-    EXPECT_THAT(script.icons, ElementsAre(IDR_MAINFRAME));
+    EXPECT_THAT(script.strings, ElementsAre(Pair(IDS_TEST_ABOUT, "&About Test...")));
+    EXPECT_THAT(script.icons, ElementsAre(IDI_TEST));
 }
 
 TEST(ResourceScript, StringEscapes) {
@@ -126,16 +127,19 @@ TEST(ResourceScript, HeaderValuesMustBeNumbers) {
                 ElementsAre(Pair("IDC_A", -1)));
 }
 
-// The program's own script, when the build has it: the templates the dialogs run on open in the
-// headless backend, with the list items of the main dialog.
-TEST(ResourceScript, KestrivarTemplatesOpen) {
-    const std::optional<fw::headless::ResourceText> text = fw::headless::KestrivarResourceText();
-    if (!text) {
+// The program's own templates, when the build has them, open on every backend, with the list
+// items of the main dialog (on Win32 read from the compiled DLGINIT data).
+class KestrivarTemplates : public ::testing::TestWithParam<testsupport::UiKind> {};
+
+TEST_P(KestrivarTemplates, Open) {
+    const std::optional<testsupport::UiResources> resources = testsupport::KestrivarUiResources();
+    if (!resources) {
         GTEST_SKIP() << "the build found no res/Kestrivar.rc";
     }
-    fw::headless::HeadlessBackend ui(ParseResourceScript(text->script, text->header));
-    fw::ScopedBackend use(ui);
-    EXPECT_EQ(ui.Resources().bitmaps.count(131), 1u);
+    testsupport::UiHarness ui(GetParam(), *resources);
+    if (ui.Headless() != nullptr) {
+        EXPECT_EQ(ui.Headless()->Resources().bitmaps.count(131), 1u);
+    }
     EXPECT_EQ(fw::LoadResourceString(101), "&About Kestrivar...");
     EXPECT_NE(fw::LoadIconResource(128), fw::IconHandle::kNone);
     for (int id : {100, 102, 129}) {
@@ -156,6 +160,8 @@ TEST(ResourceScript, KestrivarTemplatesOpen) {
     main.DoModal();
     EXPECT_THAT(ui.Unused(), ::testing::IsEmpty());
 }
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(KestrivarTemplates);
 
 }  // namespace
 }  // namespace fwtest

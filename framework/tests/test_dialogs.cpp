@@ -9,99 +9,10 @@
 
 namespace fwtest {
 
-const char kFixtureHeader[] = R"(// fixture ids
-#ifndef FIXTURE_RESOURCE_H
-#define FIXTURE_RESOURCE_H
-#define IDD_TEST 200
-#define IDD_CHILD 201
-#define IDC_NAME 1000
-#define IDC_COUNT 1001
-#define IDC_LIMIT 1002
-#define IDC_TITLE 1003
-#define IDC_FRUIT 1004
-#define IDC_SIZE 1005
-#define IDC_STEP 1006
-#define IDC_OPEN 1007
-#define IDC_EXTRA 1008
-#define IDC_READONLY 1009
-#define IDC_FRAME 1010
-#define IDC_STATIC -1
-#define IDR_MAINFRAME 128
-#define IDS_ABOUTBOX 101
-#define IDM_ABOUTBOX 16
-#endif
-)";
-
-const char kFixtureScript[] = R"(// Fixture script in the project's subset.
-#include "resource.h"
-#include <windows.h>
-
-LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US
-
-IDR_MAINFRAME ICON "res\\Test.ico"
-
-IDD_TEST DIALOGEX 0, 0, 200, 120
-STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
-CAPTION "Test Dialog"
-FONT 8, "MS Sans Serif", 0, 0, 0x1
-BEGIN
-    CONTROL IDR_MAINFRAME, IDC_STATIC, "Static", SS_ICON, 5, 5, 20, 20
-    CONTROL "", IDC_NAME, "Edit", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 30, 7, 80, 14
-    CONTROL "", IDC_COUNT, "Edit", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 30, 24, 40, 14
-    CONTROL "", IDC_LIMIT, "Edit", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 30, 41, 40, 14
-    CONTROL "Spin1", IDC_STEP, "msctls_updown32", UDS_ARROWKEYS | UDS_HORZ, 72, 24, 16, 11
-    CONTROL "template title", IDC_TITLE, "Static", SS_LEFT, 30, 58, 80, 8
-    CONTROL "", IDC_FRUIT, "ComboBox", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 30, 70, 60, 60
-    CONTROL "", IDC_SIZE, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 100, 70, 60, 60
-    CONTROL "", IDC_READONLY, "Edit", ES_READONLY | WS_BORDER, 30, 88, 40, 12
-    CONTROL "Frame", IDC_FRAME, "Button", BS_GROUPBOX, 2, 2, 196, 116
-    CONTROL "Open", IDC_OPEN, "Button", BS_PUSHBUTTON | WS_TABSTOP, 140, 41, 50, 14
-    CONTROL "Extra", IDC_EXTRA, "Button", BS_PUSHBUTTON | NOT WS_VISIBLE | WS_TABSTOP, 140, 58, 50, 14
-    CONTROL "OK", IDOK, "Button", BS_DEFPUSHBUTTON | WS_TABSTOP, 140, 7, 50, 14
-    CONTROL "Cancel", IDCANCEL, "Button", BS_PUSHBUTTON | WS_TABSTOP, 140, 24, 50, 14
-END
-
-IDD_CHILD DIALOG 0, 0, 120, 60
-STYLE DS_MODALFRAME | WS_POPUP | WS_CAPTION
-CAPTION "Child"
-BEGIN
-    CONTROL "OK", IDOK, "Button", BS_DEFPUSHBUTTON | WS_TABSTOP, 60, 7, 50, 14
-    CONTROL "Cancel", IDCANCEL, "Button", BS_PUSHBUTTON | WS_TABSTOP, 60, 24, 50, 14
-    CONTROL "", IDC_NAME, "Edit", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 5, 7, 50, 14
-END
-
-IDD_TEST DLGINIT
-BEGIN
-    IDC_FRUIT, "pear\0", IDC_FRUIT, "Apple\0", IDC_FRUIT, "fig\0",
-    IDC_SIZE, "Small\0", IDC_SIZE, "Large\0",
-    0
-END
-
-STRINGTABLE
-BEGIN
-    IDS_ABOUTBOX "&About Test..."
-END
-
-VS_VERSION_INFO VERSIONINFO
- FILEVERSION 1,3,0,0
- FILEFLAGSMASK 0x3fL
-BEGIN
-    BLOCK "StringFileInfo"
-    BEGIN
-        BLOCK "040904b0"
-        BEGIN
-            VALUE "FileDescription", "Test"
-        END
-    END
-END
-
-1 24 "Test.exe.manifest"
-)";
-
 // ---- CTestDlg ----
 
 CTestDlg::CTestDlg(std::vector<std::string>& log, int templateId)
-    : fw::CDialog(templateId), m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)), log_(log) {}
+    : fw::CDialog(templateId), m_hIcon(fw::LoadIconResource(IDI_TEST)), log_(log) {}
 
 BEGIN_MESSAGE_MAP(CTestDlg, fw::CDialog)
 ON_WM_CREATE()
@@ -137,7 +48,7 @@ bool CTestDlg::OnInitDialog() {
     log_.push_back("init");
     fw::CDialog::OnInitDialog();
     if (HasSystemMenu()) {
-        AppendSystemMenuItem(IDM_ABOUTBOX, fw::LoadResourceString(IDS_ABOUTBOX));
+        AppendSystemMenuItem(IDM_ABOUTBOX, fw::LoadResourceString(IDS_TEST_ABOUT));
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
@@ -146,6 +57,12 @@ bool CTestDlg::OnInitDialog() {
 
 void CTestDlg::OnOpen() {
     log_.push_back("open");
+    if (openBrokenChild) {
+        CBindingDlg broken(4242, false);
+        broken.DoModal();
+        log_.push_back("broken child returned");
+        return;
+    }
     CChildDlg child(this);
     child.m_name = m_name;
     const int result = child.DoModal();
@@ -229,13 +146,21 @@ void CBindingDlg::DoDataExchange(fw::CDataExchange* pDX) {
     }
 }
 
-// ---- DialogTest ----
+// ---- fixtures ----
 
-DialogTest::DialogTest()
+testsupport::UiResources FixtureResources() {
+    return testsupport::UiResources{kFixtureScript, kFixtureHeader, "TestApp"};
+}
+
+void DialogTest::TearDown() {
+    EXPECT_THAT(ui_.Unused(), ::testing::IsEmpty());
+}
+
+HeadlessDialogTest::HeadlessDialogTest()
     : ui_(fw::headless::ParseResourceScript(kFixtureScript, kFixtureHeader), "TestApp"),
       use_(ui_) {}
 
-void DialogTest::TearDown() {
+void HeadlessDialogTest::TearDown() {
     EXPECT_THAT(ui_.Unused(), ::testing::IsEmpty());
 }
 

@@ -8,13 +8,15 @@
 #include "framework/combo_box.h"
 #include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
+#include "framework/tests/fixture/fixture_text.h"
+#include "tests/support/ui_harness.h"
 
-// A fixture resource script with two small dialogs, and dialog classes over it that log what
-// the framework calls, for the framework's own tests.
+// A fixture resource script with two small dialogs (fixture/test_dialogs.rc), and dialog
+// classes over it that log what the framework calls, for the framework's own tests.
 
 namespace fwtest {
 
-// Ids of the fixture header (kFixtureHeader holds the same values).
+// Ids of the fixture header (fixture/test_dialogs_resource.h holds the same values).
 constexpr int IDD_TEST = 200;
 constexpr int IDD_CHILD = 201;
 constexpr int IDC_NAME = 1000;      // edit
@@ -28,12 +30,9 @@ constexpr int IDC_OPEN = 1007;      // button: opens the child dialog
 constexpr int IDC_EXTRA = 1008;     // button, hidden at start
 constexpr int IDC_READONLY = 1009;  // read-only edit
 constexpr int IDC_FRAME = 1010;     // group box
-constexpr int IDR_MAINFRAME = 128;
-constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDI_TEST = 210;
+constexpr int IDS_TEST_ABOUT = 300;
 constexpr unsigned IDM_ABOUTBOX = 16;
-
-extern const char kFixtureHeader[];
-extern const char kFixtureScript[];
 
 // Logs every call the framework makes into it.
 class CTestDlg : public fw::CDialog {
@@ -47,6 +46,7 @@ class CTestDlg : public fw::CDialog {
     fw::CComboBox m_fruit;
     int createResult = 0;
     bool touchControlInCreate = false;
+    bool openBrokenChild = false;  // IDC_OPEN runs a dialog that binds a missing control
     fw::IconHandle m_hIcon;
 
   protected:
@@ -103,11 +103,24 @@ class CBindingDlg : public fw::CDialog {
     fw::CComboBox combo_;
 };
 
-// A headless backend over the fixture script, in use for the test; fails the test when a
-// queued script or answer was never used.
-class DialogTest : public ::testing::Test {
+// The fixture's resources for the harness.
+testsupport::UiResources FixtureResources();
+
+// A scenario on the fixture, run on every backend of the platform (KV_INSTANTIATE_UI_TEST_SUITE_P);
+// fails the test when a queued script or answer was never used.
+class DialogTest : public ::testing::TestWithParam<testsupport::UiKind> {
   protected:
-    DialogTest();
+    DialogTest() : ui_(GetParam(), FixtureResources()) {}
+    void TearDown() override;
+
+    testsupport::UiHarness ui_;
+    std::vector<std::string> log_;
+};
+
+// A check of what only the headless backend can observe (drawing, recorded sleeps).
+class HeadlessDialogTest : public ::testing::Test {
+  protected:
+    HeadlessDialogTest();
     void TearDown() override;
 
     fw::headless::HeadlessBackend ui_;

@@ -1,0 +1,175 @@
+#include "framework/win32/win32_backend.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "framework/dialog.h"
+#include "framework/framework_error.h"
+#include "framework/win32/win32_dialog_window.h"
+
+namespace fw {
+namespace win32 {
+namespace {
+
+const LPCSTR kDialogType = MAKEINTRESOURCEA(5);  // RT_DIALOG
+
+std::string ModuleFileName(HMODULE module) {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < path.size()) {
+            return std::string(path.data(), length);
+        }
+        path.resize(path.size() * 2);  // cut off: try a larger buffer
+    }
+}
+
+// "C:\Games\Kestrivar.exe" -> "Kestrivar"; a dot in a directory name is not an extension.
+std::string BaseNameWithoutExtension(const std::string& path) {
+    const std::string::size_type slash = path.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string::size_type dot = name.rfind('.');
+    if (dot != std::string::npos) {
+        name.erase(dot);
+    }
+    return name;
+}
+
+// Attaches the window to the dialog and to the backend's runs for one modal run.
+class RunScope {
+  public:
+    RunScope(CDialog& dialog, Win32DialogWindow& window, std::vector<Win32DialogWindow*>& running)
+        : dialog_(dialog), running_(running) {
+        dialog_.AttachWindow(&window);
+        running_.push_back(&window);
+    }
+    ~RunScope() {
+        running_.pop_back();
+        dialog_.AttachWindow(nullptr);
+    }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+  private:
+    CDialog& dialog_;
+    std::vector<Win32DialogWindow*>& running_;
+};
+
+}  // namespace
+
+Win32Backend::Win32Backend(HINSTANCE module)
+    : module_(module), applicationName_(BaseNameWithoutExtension(ModuleFileName(nullptr))) {}
+
+int Win32Backend::RunModal(CDialog& dialog) {
+    const int templateId = dialog.GetTemplateId();
+    if (FindResourceA(module_, MAKEINTRESOURCEA(templateId), kDialogType) == nullptr) {
+        throw FrameworkError("no dialog template " + std::to_string(templateId));
+    }
+    if (hooks_ != nullptr) {
+        hooks_->RunStarting(templateId);
+    }
+    Win32DialogWindow window(*this, dialog);
+    const HWND owner = OwnerFor(dialog);
+    INT_PTR result = -1;
+    DWORD error = 0;
+    {
+        RunScope run(dialog, window, running_);
+        result =
+            DialogBoxParamA(module_, MAKEINTRESOURCEA(templateId), owner,
+                            &Win32DialogWindow::DialogProc, reinterpret_cast<::LPARAM>(&window));
+        error = GetLastError();
+    }
+    std::exception_ptr failure = window.Failure();
+    if (hooks_ != nullptr) {
+        try {
+            hooks_->RunEnded(templateId);
+        } catch (...) {
+            if (!failure) {
+                failure = std::current_exception();
+            }
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    if (!window.Opened()) {
+        throw FrameworkError("dialog " + std::to_string(templateId) +
+                             " could not be created (error " + std::to_string(error) + ")");
+    }
+    return static_cast<int>(result);
+}
+
+HWND Win32Backend::OwnerFor(const CDialog& dialog) const {
+    if (const CDialog* parent = dialog.GetParent()) {
+        for (const Win32DialogWindow* window : running_) {
+            if (&window->Dialog() == parent) {
+                return window->Handle();
+            }
+        }
+    }
+    return running_.empty() ? nullptr : running_.back()->Handle();
+}
+
+bool Win32Backend::IsRunningDialog(HWND hwnd) const {
+    for (const Win32DialogWindow* window : running_) {
+        if (window->Handle() == hwnd) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                 unsigned flags) {
+    return ShowMessageBoxFor(nullptr, 0, text, caption, flags);
+}
+
+int Win32Backend::ShowMessageBoxFor(HWND owner, int ownerTemplate, const std::string& text,
+                                    const std::string& caption, unsigned flags) {
+    if (hooks_ != nullptr) {
+        hooks_->MessageBoxOpening({text, caption, flags, 0, ownerTemplate});
+    }
+    const int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    if (hooks_ != nullptr) {
+        hooks_->MessageBoxClosed(answer);
+    }
+    return answer;
+}
+
+IconHandle Win32Backend::LoadIconResource(int resourceId) {
+    HICON icon = LoadIconA(module_, MAKEINTRESOURCEA(resourceId));
+    if (icon == nullptr) {
+        throw FrameworkError("no icon " + std::to_string(resourceId) + " in the resources");
+    }
+    return static_cast<IconHandle>(reinterpret_cast<std::uintptr_t>(icon));
+}
+
+std::string Win32Backend::LoadResourceString(int resourceId) {
+    std::vector<char> text(256);
+    for (;;) {
+        const int length = LoadStringA(module_, static_cast<UINT>(resourceId), text.data(),
+                                       static_cast<int>(text.size()));
+        if (length <= 0) {
+            return std::string();
+        }
+        if (static_cast<std::size_t>(length) < text.size() - 1) {
+            return std::string(text.data(), static_cast<std::size_t>(length));
+        }
+        text.resize(text.size() * 2);  // it may have been cut off: try a larger buffer
+    }
+}
+
+int Win32Backend::GetSystemMetrics(int index) const {
+    return ::GetSystemMetrics(index);
+}
+
+void Win32Backend::Sleep(unsigned milliseconds) {
+    ::Sleep(milliseconds);
+}
+
+}  // namespace win32
+}  // namespace fw

@@ -1,0 +1,227 @@
+#include "framework/win32/win32_dialog_driver.h"
+
+#include <exception>
+
+#include "framework/constants.h"
+#include "framework/framework_error.h"
+#include "framework/win32/win32_ui_driver.h"
+
+namespace fw {
+namespace win32 {
+namespace {
+
+// Enough for every message an action can leave behind; more means something keeps posting.
+constexpr int kMaxSettleMessages = 1000;
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::kButton:
+            return "button";
+        case ControlKind::kGroupBox:
+            return "group box";
+        case ControlKind::kStatic:
+            return "static";
+        case ControlKind::kEdit:
+            return "edit";
+        case ControlKind::kComboBox:
+            return "combo box";
+        case ControlKind::kUpDown:
+            return "up-down control";
+    }
+    return "control";
+}
+
+LONG StyleOf(HWND window) {
+    return GetWindowLongA(window, GWL_STYLE);
+}
+
+}  // namespace
+
+Win32DialogDriver::Win32DialogDriver(Win32UiDriver& driver, Win32DialogWindow& window)
+    : driver_(driver), window_(window) {}
+
+HWND Win32DialogDriver::Reachable() const {
+    const std::string dialog = "dialog " + std::to_string(window_.TemplateId());
+    if (window_.Ended()) {
+        throw FrameworkError(dialog + " has ended");
+    }
+    if (!IsWindowEnabled(window_.Handle())) {
+        throw FrameworkError(dialog + " is disabled under another modal dialog");
+    }
+    if (!::IsWindowVisible(window_.Handle())) {
+        throw FrameworkError(dialog + " is hidden");
+    }
+    return window_.Handle();
+}
+
+HWND Win32DialogDriver::Reachable(int id, ControlKind kind) const {
+    Reachable();
+    HWND control = window_.Control(id);
+    const ControlKind actual = window_.Kind(id);
+    const std::string name = window_.Describe(id);
+    if (actual != kind) {
+        throw FrameworkError(name + " is a " + KindName(actual) + ", not a " + KindName(kind));
+    }
+    if ((StyleOf(control) & WS_VISIBLE) == 0) {
+        throw FrameworkError(name + " is hidden");
+    }
+    if (!IsWindowEnabled(control)) {
+        throw FrameworkError(name + " is disabled");
+    }
+    return control;
+}
+
+::LRESULT Win32DialogDriver::Act(HWND target, UINT message, WPARAM wParam, ::LPARAM lParam) {
+    // Ends the action on every way out and takes back what a handler threw meanwhile.
+    struct ActionScope {
+        Win32DialogWindow& window;
+        std::exception_ptr& failure;
+        ~ActionScope() { failure = window.EndAction(); }
+    };
+
+    driver_.Activity();
+    ::LRESULT result = 0;
+    std::exception_ptr failure;
+    {
+        window_.BeginAction();
+        ActionScope action{window_, failure};
+        result = SendMessageA(target, message, wParam, lParam);
+        if (!window_.ActionFailed()) {
+            Settle();
+        }
+    }
+    driver_.Activity();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    return result;
+}
+
+void Win32DialogDriver::Settle() {
+    MSG msg;
+    for (int delivered = 0; !window_.Ended(); ++delivered) {
+        if (delivered == kMaxSettleMessages) {
+            throw FrameworkError("dialog " + std::to_string(window_.TemplateId()) +
+                                 " keeps receiving messages after an action");
+        }
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            return;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // for the modal loops to see
+            return;
+        }
+        if (!IsDialogMessageA(window_.Handle(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+void Win32DialogDriver::Click(int id) {
+    HWND button = Reachable(id, ControlKind::kButton);
+    Act(window_.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+        reinterpret_cast<::LPARAM>(button));
+}
+
+// The notification as the control sends it when an arrow is pressed: its own position and
+// the proposed change. The handler's result is what the control would act on.
+fw::LRESULT Win32DialogDriver::Spin(int id, int iDelta) {
+    HWND spin = Reachable(id, ControlKind::kUpDown);
+    ::NMUPDOWN notification = {};
+    notification.hdr.hwndFrom = spin;
+    notification.hdr.idFrom = static_cast<UINT_PTR>(id);
+    notification.hdr.code = UDN_DELTAPOS;
+    notification.iPos = static_cast<int>(SendMessageA(spin, UDM_GETPOS32, 0, 0));
+    notification.iDelta = iDelta;
+    return Act(window_.Handle(), WM_NOTIFY, static_cast<WPARAM>(id),
+               reinterpret_cast<::LPARAM>(&notification));
+}
+
+void Win32DialogDriver::Type(int id, const std::string& text) {
+    HWND edit = Reachable(id, ControlKind::kEdit);
+    if ((StyleOf(edit) & ES_READONLY) != 0) {
+        throw FrameworkError("edit " + std::to_string(id) + " is read-only");
+    }
+    // The edit control tells the dialog itself (EN_CHANGE).
+    Act(edit, WM_SETTEXT, 0, reinterpret_cast<::LPARAM>(text.c_str()));
+}
+
+void Win32DialogDriver::Select(int id, int index) {
+    HWND combo = Reachable(id, ControlKind::kComboBox);
+    if (index < 0 || index >= window_.ComboGetCount(id)) {
+        throw FrameworkError("combo box " + std::to_string(id) + " has no item " +
+                             std::to_string(index));
+    }
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Act(window_.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+        reinterpret_cast<::LPARAM>(combo));
+}
+
+void Win32DialogDriver::SysCommand(unsigned id) {
+    HWND dialog = Reachable();
+    HMENU menu = (StyleOf(dialog) & WS_SYSMENU) != 0 ? GetSystemMenu(dialog, FALSE) : nullptr;
+    if (menu == nullptr) {
+        throw FrameworkError("dialog " + std::to_string(TemplateId()) + " has no system menu");
+    }
+    // The system's own commands are always there; the others only when the menu has them.
+    if ((id & 0xFFF0u) < kScSize && GetMenuState(menu, id, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+        throw FrameworkError("system command " + std::to_string(id) + " is not in the system menu");
+    }
+    Act(dialog, WM_SYSCOMMAND, id, 0);
+}
+
+void Win32DialogDriver::Close() {
+    HWND dialog = Reachable();
+    Act(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+        reinterpret_cast<::LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+}
+
+std::string Win32DialogDriver::Text(int id) const {
+    return window_.GetItemText(id);
+}
+bool Win32DialogDriver::IsVisible(int id) const {
+    return window_.IsItemVisible(id);
+}
+int Win32DialogDriver::Selection(int id) const {
+    return window_.ComboGetCurSel(id);
+}
+
+std::vector<std::string> Win32DialogDriver::Items(int id) const {
+    std::vector<std::string> items;
+    const int count = window_.ComboGetCount(id);
+    for (int i = 0; i < count; ++i) {
+        items.push_back(window_.ComboGetItemText(id, i));
+    }
+    return items;
+}
+
+std::string Win32DialogDriver::Caption() const {
+    return window_.GetCaption();
+}
+bool Win32DialogDriver::IsDialogVisible() const {
+    return window_.IsWindowVisible();
+}
+
+int Win32DialogDriver::Focus() const {
+    HWND dialog = window_.Handle();
+    HWND focus = GetFocus();
+    if (focus == nullptr || !IsChild(dialog, focus)) {
+        return 0;
+    }
+    while (GetParent(focus) != dialog) {
+        focus = GetParent(focus);  // a control's own child window (a combo box's edit)
+    }
+    return GetDlgCtrlID(focus);
+}
+
+Win32DialogDriver& AsWin32(DialogDriver& driver) {
+    auto* win32 = dynamic_cast<Win32DialogDriver*>(&driver);
+    if (win32 == nullptr) {
+        throw FrameworkError("this check needs the Win32 backend");
+    }
+    return *win32;
+}
+
+}  // namespace win32
+}  // namespace fw

@@ -1,0 +1,432 @@
+#include "framework/win32/win32_dialog_window.h"
+
+#include <cctype>
+#include <cstdint>
+#include <vector>
+
+#include "framework/dialog.h"
+#include "framework/framework_error.h"
+#include "framework/win32/dialog_init.h"
+#include "framework/win32/win32_backend.h"
+
+namespace fw {
+namespace win32 {
+namespace {
+
+// Resource type of the combo-box init data (the resource script's DLGINIT).
+const LPCSTR kDialogInitType = MAKEINTRESOURCEA(240);
+
+std::string WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::vector<char> text(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    return std::string(text.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+bool SameClass(const char* name, const char* expected) {
+    for (; *name != '\0' && *expected != '\0'; ++name, ++expected) {
+        if (std::tolower(static_cast<unsigned char>(*name)) !=
+            std::tolower(static_cast<unsigned char>(*expected))) {
+            return false;
+        }
+    }
+    return *name == *expected;
+}
+
+// What a control is, from its window class (and, for buttons, its style).
+bool KindOfWindow(HWND control, ControlKind* kind) {
+    char name[64] = {};
+    if (GetClassNameA(control, name, sizeof name) == 0) {
+        return false;
+    }
+    // A versioned class (Common Controls 6) may be reported as "<version>!<class>".
+    const char* base = name;
+    for (const char* c = name; *c != '\0'; ++c) {
+        if (*c == '!') {
+            base = c + 1;
+        }
+    }
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    if (SameClass(base, "Button")) {
+        *kind =
+            (style & BS_TYPEMASK) == BS_GROUPBOX ? ControlKind::kGroupBox : ControlKind::kButton;
+    } else if (SameClass(base, "Static")) {
+        *kind = ControlKind::kStatic;
+    } else if (SameClass(base, "Edit")) {
+        *kind = ControlKind::kEdit;
+    } else if (SameClass(base, "ComboBox")) {
+        *kind = ControlKind::kComboBox;
+    } else if (SameClass(base, UPDOWN_CLASSA)) {
+        *kind = ControlKind::kUpDown;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+HICON ToHicon(IconHandle icon) {
+    return reinterpret_cast<HICON>(static_cast<std::uintptr_t>(icon));
+}
+
+}  // namespace
+
+// Painting between BeginPaint and EndPaint of one WM_PAINT.
+class Win32DialogWindow::Painter : public PaintContext {
+  public:
+    explicit Painter(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &paint_)) {}
+    ~Painter() override { ::EndPaint(hwnd_, &paint_); }
+    Painter(const Painter&) = delete;
+    Painter& operator=(const Painter&) = delete;
+
+    void EraseIconBackground() override {
+        SendMessageA(hwnd_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc_), 0);
+    }
+    void DrawIcon(int x, int y, IconHandle icon) override { ::DrawIcon(dc_, x, y, ToHicon(icon)); }
+
+  private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_ = {};
+    HDC dc_;
+};
+
+Win32DialogWindow::Win32DialogWindow(Win32Backend& backend, CDialog& dialog)
+    : backend_(backend), dialog_(dialog), templateId_(dialog.GetTemplateId()) {}
+
+INT_PTR CALLBACK Win32DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
+                                               ::LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    }
+    auto* window = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (window == nullptr) {
+        return FALSE;  // before WM_INITDIALOG: nothing to route to yet
+    }
+    if (message == WM_INITDIALOG) {
+        window->hwnd_ = hwnd;
+    }
+    try {
+        return window->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        // No exception may cross the system's code: end the run, rethrow after it.
+        window->Fail(std::current_exception());
+        return FALSE;
+    }
+}
+
+INT_PTR Win32DialogWindow::Dispatch(UINT message, WPARAM wParam, ::LPARAM lParam) {
+    if (failure_ || actionFailure_) {
+        return FALSE;  // a failed run routes nothing more while it closes
+    }
+    Message routed;
+    switch (message) {
+        case WM_INITDIALOG:
+            return Initialise();
+        case WM_COMMAND:
+            routed.message = kWmCommand;
+            routed.id = LOWORD(wParam);
+            routed.code = HIWORD(wParam);
+            return Route(routed);
+        case WM_NOTIFY:
+            return Notify(lParam);
+        case WM_SYSCOMMAND:
+            routed.message = kWmSysCommand;
+            routed.id = static_cast<int>(wParam);
+            routed.lParam = lParam;
+            return Route(routed);
+        case WM_PAINT:
+            return Paint();
+        case WM_QUERYDRAGICON: {
+            // One of the messages whose result is the dialog procedure's own return value.
+            routed.message = kWmQueryDragIcon;
+            fw::LRESULT icon = 0;
+            return dialog_.OnWndMsg(routed, &icon) ? static_cast<INT_PTR>(icon) : FALSE;
+        }
+        case kScriptDueMessage:
+            if (Win32DriverHooks* hooks = backend_.DriverHooks()) {
+                hooks->DialogReady(*this);
+            }
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR Win32DialogWindow::Initialise() {
+    Message create;
+    create.message = kWmCreate;
+    fw::LRESULT created = 0;
+    creating_ = true;
+    dialog_.OnWndMsg(create, &created);
+    creating_ = false;
+    if (created == -1) {
+        EndDialog(-1);
+        return FALSE;
+    }
+    AddComboBoxItems();
+    Message init;
+    init.message = kWmInitDialog;
+    fw::LRESULT focusFirst = 0;
+    dialog_.OnWndMsg(init, &focusFirst);
+    if (!ended_ && backend_.DriverHooks() != nullptr) {
+        PostMessageA(hwnd_, kScriptDueMessage, 0, 0);
+    }
+    // TRUE: the system puts the focus on the first tab stop.
+    return focusFirst != 0 ? TRUE : FALSE;
+}
+
+void Win32DialogWindow::AddComboBoxItems() {
+    HRSRC resource =
+        FindResourceA(backend_.Module(), MAKEINTRESOURCEA(templateId_), kDialogInitType);
+    if (resource == nullptr) {
+        return;  // no lists to fill
+    }
+    HGLOBAL loaded = LoadResource(backend_.Module(), resource);
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) {
+        throw FrameworkError("combo-box init data of dialog " + std::to_string(templateId_) +
+                             " could not be loaded");
+    }
+    const std::vector<DialogInitItem> items = ParseDialogInit(
+        static_cast<const unsigned char*>(data), SizeofResource(backend_.Module(), resource));
+    for (const DialogInitItem& item : items) {
+        const ::LRESULT added = SendMessageA(ComboBox(item.controlId), CB_ADDSTRING, 0,
+                                             reinterpret_cast<::LPARAM>(item.text.c_str()));
+        if (added == CB_ERR || added == CB_ERRSPACE) {
+            throw FrameworkError("item \"" + item.text + "\" could not be added to " +
+                                 Describe(item.controlId));
+        }
+    }
+}
+
+INT_PTR Win32DialogWindow::Route(const Message& message) {
+    fw::LRESULT result = 0;
+    if (!dialog_.OnWndMsg(message, &result)) {
+        return FALSE;  // the system's default processing
+    }
+    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+// Up-down notifications only: the dialog sees its own copy of the record, and what the handler
+// changes in it goes back to the control.
+INT_PTR Win32DialogWindow::Notify(::LPARAM lParam) {
+    const auto* header = reinterpret_cast<const ::NMHDR*>(lParam);
+    if (header == nullptr || header->code != UDN_DELTAPOS) {
+        return FALSE;
+    }
+    auto* native = reinterpret_cast<::NMUPDOWN*>(lParam);
+    fw::NMUPDOWN record;
+    record.hdr.idFrom = static_cast<int>(native->hdr.idFrom);
+    record.hdr.code = kUdnDeltaPos;
+    record.iPos = native->iPos;
+    record.iDelta = native->iDelta;
+    Message notify;
+    notify.message = kWmNotify;
+    notify.id = record.hdr.idFrom;
+    notify.code = kUdnDeltaPos;
+    notify.upDown = &record;
+    const INT_PTR handled = Route(notify);
+    native->iPos = record.iPos;
+    native->iDelta = record.iDelta;
+    return handled;
+}
+
+INT_PTR Win32DialogWindow::Paint() {
+    struct PaintScope {
+        bool& inPaint;
+        ~PaintScope() { inPaint = false; }
+    };
+    Message paint;
+    paint.message = kWmPaint;
+    fw::LRESULT unused = 0;
+    bool handled = false;
+    {
+        inPaint_ = true;
+        painted_ = false;
+        PaintScope scope{inPaint_};
+        handled = dialog_.OnWndMsg(paint, &unused);
+    }
+    if (handled && !painted_) {
+        // The region would stay invalid and WM_PAINT come back forever.
+        ValidateRect(hwnd_, nullptr);
+        throw FrameworkError("dialog " + std::to_string(templateId_) +
+                             " handled WM_PAINT without painting (no CPaintDC)");
+    }
+    return handled ? TRUE : FALSE;
+}
+
+void Win32DialogWindow::Fail(std::exception_ptr failure) {
+    if (inAction_) {
+        if (!actionFailure_) {
+            actionFailure_ = failure;
+        }
+        return;
+    }
+    if (!failure_) {
+        failure_ = failure;
+    }
+    if (hwnd_ != nullptr) {
+        ::EndDialog(hwnd_, -1);
+    }
+    ended_ = true;
+}
+
+std::exception_ptr Win32DialogWindow::EndAction() {
+    inAction_ = false;
+    std::exception_ptr failure = actionFailure_;
+    actionFailure_ = nullptr;
+    return failure;
+}
+
+std::string Win32DialogWindow::Describe(int id) const {
+    return "control " + std::to_string(id) + " of dialog " + std::to_string(templateId_);
+}
+
+HWND Win32DialogWindow::Control(int id) const {
+    if (creating_) {
+        throw FrameworkError(Describe(id) + " used before the controls exist (in OnCreate)");
+    }
+    if (id == kIdcStatic) {
+        throw FrameworkError("IDC_STATIC names no single control of dialog " +
+                             std::to_string(templateId_));
+    }
+    HWND control = hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
+    if (control == nullptr) {
+        throw FrameworkError("dialog " + std::to_string(templateId_) + " has no control " +
+                             std::to_string(id));
+    }
+    return control;
+}
+
+ControlKind Win32DialogWindow::Kind(int id) const {
+    ControlKind kind = ControlKind::kStatic;
+    if (!KindOfWindow(Control(id), &kind)) {
+        throw FrameworkError(Describe(id) + " is of a window class the framework does not know");
+    }
+    return kind;
+}
+
+HWND Win32DialogWindow::ComboBox(int id) const {
+    if (Kind(id) != ControlKind::kComboBox) {
+        throw FrameworkError(Describe(id) + " is not a combo box");
+    }
+    return Control(id);
+}
+
+void Win32DialogWindow::CheckControl(int id, ControlKind kind) const {
+    if (Kind(id) != kind) {
+        throw FrameworkError(Describe(id) + " is not of the kind bound to it");
+    }
+}
+
+std::string Win32DialogWindow::GetItemText(int id) const {
+    return WindowText(Control(id));
+}
+void Win32DialogWindow::SetItemText(int id, const std::string& text) {
+    SetWindowTextA(Control(id), text.c_str());
+}
+void Win32DialogWindow::ShowItem(int id, bool show) {
+    ::ShowWindow(Control(id), show ? SW_SHOW : SW_HIDE);
+}
+bool Win32DialogWindow::IsItemVisible(int id) const {
+    return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+void Win32DialogWindow::SetItemFocus(int id) {
+    // The dialog's way to move the focus: it also moves the default-button highlight.
+    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+}
+
+int Win32DialogWindow::ComboGetCount(int id) const {
+    return static_cast<int>(SendMessageA(ComboBox(id), CB_GETCOUNT, 0, 0));
+}
+int Win32DialogWindow::ComboGetCurSel(int id) const {
+    const ::LRESULT selection = SendMessageA(ComboBox(id), CB_GETCURSEL, 0, 0);
+    return selection == CB_ERR ? -1 : static_cast<int>(selection);
+}
+int Win32DialogWindow::ComboSetCurSel(int id, int index) {
+    HWND combo = ComboBox(id);
+    const ::LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    if (index < 0 || index >= count) {
+        // Windows clears the selection for an index outside the items; Wine keeps the old one.
+        // Clearing it explicitly gives the same result on both.
+        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        return kCbErr;
+    }
+    return static_cast<int>(SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
+}
+std::string Win32DialogWindow::ComboGetItemText(int id, int index) const {
+    HWND combo = ComboBox(id);
+    const ::LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (index < 0 || length == CB_ERR) {
+        throw FrameworkError(Describe(id) + " has no item " + std::to_string(index));
+    }
+    std::vector<char> text(static_cast<std::size_t>(length) + 1);
+    const ::LRESULT copied = SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                          reinterpret_cast<::LPARAM>(text.data()));
+    return std::string(text.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+std::string Win32DialogWindow::GetCaption() const {
+    return WindowText(hwnd_);
+}
+void Win32DialogWindow::SetCaption(const std::string& caption) {
+    SetWindowTextA(hwnd_, caption.c_str());
+}
+void Win32DialogWindow::SetIcon(IconHandle icon, bool bigIcon) {
+    SendMessageA(hwnd_, WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL,
+                 reinterpret_cast<::LPARAM>(ToHicon(icon)));
+}
+bool Win32DialogWindow::HasSystemMenu() const {
+    return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_SYSMENU) != 0;
+}
+void Win32DialogWindow::AppendSystemMenuItem(unsigned commandId, const std::string& text) {
+    HMENU menu = HasSystemMenu() ? GetSystemMenu(hwnd_, FALSE) : nullptr;
+    if (menu == nullptr) {
+        throw FrameworkError("dialog " + std::to_string(templateId_) + " has no system menu");
+    }
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, commandId, text.c_str());
+}
+void Win32DialogWindow::ShowWindow(bool show) {
+    ::ShowWindow(hwnd_, show ? SW_SHOW : SW_HIDE);
+}
+bool Win32DialogWindow::IsWindowVisible() const {
+    return ::IsWindowVisible(hwnd_) != FALSE;
+}
+bool Win32DialogWindow::IsIconic() const {
+    return ::IsIconic(hwnd_) != FALSE;
+}
+CRect Win32DialogWindow::GetClientRect() const {
+    RECT client = {};
+    ::GetClientRect(hwnd_, &client);
+    CRect rect;
+    rect.left = client.left;
+    rect.top = client.top;
+    rect.right = client.right;
+    rect.bottom = client.bottom;
+    return rect;
+}
+
+std::unique_ptr<PaintContext> Win32DialogWindow::BeginPaint() {
+    if (!inPaint_) {
+        throw FrameworkError("CPaintDC used outside WM_PAINT");
+    }
+    painted_ = true;
+    return std::make_unique<Painter>(hwnd_);
+}
+
+int Win32DialogWindow::ShowMessageBox(const std::string& text, const std::string& caption,
+                                      unsigned flags) {
+    return backend_.ShowMessageBoxFor(hwnd_, templateId_, text, caption, flags);
+}
+
+void Win32DialogWindow::EndDialog(int result) {
+    ::EndDialog(hwnd_, result);
+    ended_ = true;
+}
+
+}  // namespace win32
+}  // namespace fw

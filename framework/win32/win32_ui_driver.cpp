@@ -1,0 +1,253 @@
+#include "framework/win32/win32_ui_driver.h"
+
+#include <algorithm>
+
+#include "framework/constants.h"
+#include "framework/framework_error.h"
+#include "framework/win32/win32_dialog_driver.h"
+#include "framework/win32/win32_dialog_window.h"
+
+namespace fw {
+namespace win32 {
+namespace {
+
+// The hook and the timer callbacks carry no pointer of their own.
+Win32UiDriver* g_driver = nullptr;
+
+// Id of the static that holds a message box's text.
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+std::vector<int> Buttons(unsigned flags) {
+    switch (flags & kMbTypeMask) {
+        case kMbOk:
+            return {kIdOk};
+        case kMbOkCancel:
+            return {kIdOk, kIdCancel};
+        case kMbAbortRetryIgnore:
+            return {kIdAbort, kIdRetry, kIdIgnore};
+        case kMbYesNoCancel:
+            return {kIdYes, kIdNo, kIdCancel};
+        case kMbYesNo:
+            return {kIdYes, kIdNo};
+        case kMbRetryCancel:
+            return {kIdRetry, kIdCancel};
+        default:
+            throw FrameworkError("message box with unknown buttons " + std::to_string(flags));
+    }
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+bool IsDialogClass(HWND window) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "#32770";
+}
+
+}  // namespace
+
+Win32UiDriver::Win32UiDriver(Win32Backend& backend, unsigned watchdogMilliseconds)
+    : backend_(backend), watchdogMilliseconds_(watchdogMilliseconds) {
+    if (g_driver != nullptr) {
+        throw FrameworkError("a Win32 test driver is installed already");
+    }
+    hook_ = SetWindowsHookExA(WH_CBT, &Win32UiDriver::CbtHook, nullptr, GetCurrentThreadId());
+    if (hook_ == nullptr) {
+        throw FrameworkError("the message-box hook could not be installed");
+    }
+    const UINT period = std::max(10u, std::min(250u, watchdogMilliseconds / 4));
+    timer_ = SetTimer(nullptr, 0, period, &Win32UiDriver::WatchdogTimer);
+    g_driver = this;
+    backend_.SetDriverHooks(this);
+    Activity();
+}
+
+Win32UiDriver::~Win32UiDriver() {
+    backend_.SetDriverHooks(nullptr);
+    g_driver = nullptr;
+    KillTimer(nullptr, timer_);
+    UnhookWindowsHookEx(hook_);
+}
+
+void Win32UiDriver::ExpectModal(int templateId, Script script) {
+    expectations_.push_back({templateId, std::move(script)});
+}
+
+void Win32UiDriver::AnswerNextMessageBox(int answer) {
+    answers_.push_back(answer);
+}
+
+std::vector<std::string> Win32UiDriver::Unused() const {
+    std::vector<std::string> unused;
+    for (const Expectation& expectation : expectations_) {
+        unused.push_back("script for dialog " + std::to_string(expectation.templateId) +
+                         " never ran");
+    }
+    for (int answer : answers_) {
+        unused.push_back("answer " + std::to_string(answer) + " for a message box never shown");
+    }
+    return unused;
+}
+
+void Win32UiDriver::Activity() {
+    lastActivity_ = GetTickCount();
+}
+
+void Win32UiDriver::RunStarting(int templateId) {
+    Activity();
+    if (expectations_.empty()) {
+        throw FrameworkError("unexpected modal run of dialog " + std::to_string(templateId) +
+                             ": no script queued");
+    }
+    if (expectations_.front().templateId != templateId) {
+        throw FrameworkError("modal run of dialog " + std::to_string(templateId) +
+                             " while the next script queued is for dialog " +
+                             std::to_string(expectations_.front().templateId));
+    }
+    runs_.push_back(std::move(expectations_.front()));
+    expectations_.pop_front();
+}
+
+void Win32UiDriver::DialogReady(Win32DialogWindow& window) {
+    Activity();
+    if (runs_.empty() || runs_.back().templateId != window.TemplateId() || !runs_.back().script) {
+        throw FrameworkError("no script for the run of dialog " +
+                             std::to_string(window.TemplateId()));
+    }
+    // The system shows a modal dialog once its message queue first runs empty, and this
+    // message came before that. The user acts on a shown dialog only: show it now, as the
+    // system is about to.
+    if (!::IsWindowVisible(window.Handle())) {
+        ShowWindow(window.Handle(), SW_SHOWNORMAL);
+    }
+    // Moved out: nested runs add to runs_ while the script runs.
+    Script script = std::move(runs_.back().script);
+    Win32DialogDriver driver(*this, window);
+    script(driver);
+    Activity();
+    ThrowIfWatchdogFired();
+    if (!window.Ended()) {
+        throw FrameworkError("the script for dialog " + std::to_string(window.TemplateId()) +
+                             " returned without ending it");
+    }
+}
+
+void Win32UiDriver::RunEnded(int) {
+    runs_.pop_back();
+    Activity();
+    ThrowIfWatchdogFired();
+}
+
+void Win32UiDriver::MessageBoxOpening(const MessageBoxRecord& box) {
+    Activity();
+    const std::vector<int> buttons = Buttons(box.flags);
+    int answer = buttons.front();
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+        if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end()) {
+            throw FrameworkError("answer " + std::to_string(answer) +
+                                 " is not a button of the message box \"" + box.text + "\"");
+        }
+    }
+    box_ = OpenBox();
+    box_.record = box;
+    box_.record.answer = answer;
+    boxOpen_ = true;
+}
+
+void Win32UiDriver::MessageBoxClosed(int answer) {
+    boxOpen_ = false;
+    Activity();
+    ThrowIfWatchdogFired();
+    const std::string box = "the message box \"" + box_.record.text + "\"";
+    if (box_.window == nullptr) {
+        throw FrameworkError(box + " never appeared (MessageBoxA returned " +
+                             std::to_string(answer) + ")");
+    }
+    if (box_.shownText != box_.record.text || box_.shownCaption != box_.record.caption) {
+        throw FrameworkError(box + " showed \"" + box_.shownText + "\" captioned \"" +
+                             box_.shownCaption + "\"");
+    }
+    if (answer != box_.record.answer) {
+        throw FrameworkError(box + " was answered " + std::to_string(box_.record.answer) +
+                             " but returned " + std::to_string(answer));
+    }
+    messageBoxes_.push_back(box_.record);
+}
+
+::LRESULT CALLBACK Win32UiDriver::CbtHook(int code, WPARAM wParam, ::LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && g_driver != nullptr) {
+        try {
+            g_driver->BoxActivated(reinterpret_cast<HWND>(wParam));
+        } catch (...) {
+            // Nothing may cross the system's code; an unanswered box meets the watchdog.
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A message box is a dialog-class window with its text in the static 0xFFFF that is none of the
+// running dialogs (whose labels may have the id 0xFFFF as well).
+void Win32UiDriver::BoxActivated(HWND window) {
+    if (!boxOpen_ || box_.window != nullptr || !IsDialogClass(window) ||
+        backend_.IsRunningDialog(window)) {
+        return;
+    }
+    HWND text = GetDlgItem(window, kMessageBoxTextId);
+    if (text == nullptr) {
+        return;
+    }
+    box_.window = window;
+    box_.shownText = TextOf(text);
+    box_.shownCaption = TextOf(window);
+    // Posted: the box is still being activated; its modal loop presses the button.
+    const int answer = box_.record.answer;
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                 reinterpret_cast<::LPARAM>(GetDlgItem(window, answer)));
+}
+
+void CALLBACK Win32UiDriver::WatchdogTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_driver != nullptr) {
+        g_driver->WatchdogTick();
+    }
+}
+
+void Win32UiDriver::WatchdogTick() {
+    if (!watchdogFailure_.empty() || GetTickCount() - lastActivity_ < watchdogMilliseconds_) {
+        return;
+    }
+    watchdogFailure_ = "watchdog: " + Waiting() + " with nothing happening for " +
+                       std::to_string(watchdogMilliseconds_) + " ms";
+    PostQuitMessage(0);  // every modal loop ends on it and passes it on
+}
+
+std::string Win32UiDriver::Waiting() const {
+    if (boxOpen_) {
+        return "the message box \"" + box_.record.text + "\" stayed open";
+    }
+    if (!runs_.empty()) {
+        return "dialog " + std::to_string(runs_.back().templateId) + " stayed open";
+    }
+    return "a message loop kept running";
+}
+
+void Win32UiDriver::ThrowIfWatchdogFired() {
+    if (watchdogFailure_.empty()) {
+        return;
+    }
+    const std::string failure = watchdogFailure_;
+    if (runs_.empty() && !boxOpen_) {
+        watchdogFailure_.clear();
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    throw FrameworkError(failure);
+}
+
+}  // namespace win32
+}  // namespace fw
