@@ -71,7 +71,7 @@ void FillInLoadOrder(ShipCatalogue& catalogue) {
     };
 }
 
-TEST_F(KestrivarApp, ConstructionOrdersTheShipsAndDerivesTheCrafts) {
+TEST_P(KestrivarApp, ConstructionOrdersTheShipsAndDerivesTheCrafts) {
     FillInLoadOrder(g_shipCatalogue);  // stands for what the load appends to
     const std::unique_ptr<CKestrivarApp> app = MakeAppWithoutGame();
     EXPECT_THAT(Names(g_shipCatalogue.mainList),
@@ -82,7 +82,7 @@ TEST_F(KestrivarApp, ConstructionOrdersTheShipsAndDerivesTheCrafts) {
     EXPECT_THAT(ui_.MessageBoxes(), IsEmpty());
 }
 
-TEST_F(KestrivarApp, StartModeFromTheCommandLineTailNarrowsTheCatalogue) {
+TEST_P(KestrivarApp, StartModeFromTheCommandLineTailNarrowsTheCatalogue) {
     struct Case {
         std::string tail;
         bool sectorAssault;
@@ -110,7 +110,7 @@ TEST_F(KestrivarApp, StartModeFromTheCommandLineTailNarrowsTheCatalogue) {
     }
 }
 
-TEST_F(KestrivarApp, InitInstanceRunsTheMainDialogOnceInTheSelectedMode) {
+TEST_P(KestrivarApp, InitInstanceRunsTheMainDialogOnceInTheSelectedMode) {
     struct Case {
         std::string tail;
         std::string caption;
@@ -138,7 +138,7 @@ TEST_F(KestrivarApp, InitInstanceRunsTheMainDialogOnceInTheSelectedMode) {
 
 #ifndef _WIN32
 // The bundled demo game, registered in a temporary prefix, is what construction loads.
-TEST_F(KestrivarApp, ConstructionLoadsTheRegisteredGame) {
+TEST_P(KestrivarApp, ConstructionLoadsTheRegisteredGame) {
     testsupport::TempWinePrefix prefix(testsupport::WineArch::kWin64);
     prefix.AddDrive('z', "/");
     std::string directory = "Z:" KV_SOURCE_DIR "/demo/HalvaneReach";
@@ -157,5 +157,7 @@ TEST_F(KestrivarApp, ConstructionLoadsTheRegisteredGame) {
     }
 }
 #endif
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(KestrivarApp);
 
 }  // namespace

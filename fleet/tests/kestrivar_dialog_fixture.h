@@ -5,38 +5,55 @@
 
 #include <optional>
 
-#include "framework/backend.h"
 #include "framework/headless/headless_backend.h"
-#include "framework/headless/kestrivar_resources.h"
-#include "framework/headless/resource_script.h"
+#include "tests/support/ui_harness.h"
+
+// Dialog scenarios on the program's real templates. KestrivarDialogTest runs a scenario on every
+// backend of the platform (instantiate the suite with KV_INSTANTIATE_UI_TEST_SUITE_P);
+// KestrivarHeadlessDialogTest is for what only the headless backend records (paint operations,
+// pauses, the system menu and icons as set). A test is skipped when the build found no
+// templates, and fails when a queued modal script or message-box answer was never used.
 
 namespace kvtest {
 
-// The program's own templates, or none when the build found no res/ files.
-inline fw::headless::ResourceScript KestrivarResources() {
-    const std::optional<fw::headless::ResourceText> text = fw::headless::KestrivarResourceText();
-    if (!text) {
-        return {};
-    }
-    return fw::headless::ParseResourceScript(text->script, text->header);
+// The program's resources, or none (an empty script) when the build found no res/ files.
+inline testsupport::UiResources KestrivarResourcesOrNone() {
+    return testsupport::KestrivarUiResources().value_or(testsupport::UiResources{});
 }
 
-// Dialog scenarios on the program's real templates in the headless backend. A test is skipped
-// when the build has no templates, and fails when a queued modal script or message-box answer
-// was never used.
-class KestrivarDialogTest : public ::testing::Test {
+inline bool HaveKestrivarResources() {
+    return testsupport::KestrivarUiResources().has_value();
+}
+
+class KestrivarDialogTest : public ::testing::TestWithParam<testsupport::UiKind> {
   protected:
-    KestrivarDialogTest() : ui_(KestrivarResources()), use_(ui_) {}
+    KestrivarDialogTest() : ui_(GetParam(), KestrivarResourcesOrNone()) {}
 
     void SetUp() override {
-        if (ui_.Resources().dialogs.empty()) {
+        if (!HaveKestrivarResources()) {
             GTEST_SKIP() << "the build found no res/Kestrivar.rc";
         }
     }
     void TearDown() override { EXPECT_THAT(ui_.Unused(), ::testing::IsEmpty()); }
 
-    fw::headless::HeadlessBackend ui_;
-    fw::ScopedBackend use_;
+    testsupport::UiHarness ui_;
+};
+
+class KestrivarHeadlessDialogTest : public ::testing::Test {
+  protected:
+    KestrivarHeadlessDialogTest()
+        : ui_(testsupport::UiKind::kHeadless, KestrivarResourcesOrNone()) {}
+
+    void SetUp() override {
+        if (!HaveKestrivarResources()) {
+            GTEST_SKIP() << "the build found no res/Kestrivar.rc";
+        }
+    }
+    void TearDown() override { EXPECT_THAT(ui_.Unused(), ::testing::IsEmpty()); }
+
+    fw::headless::HeadlessBackend& Headless() { return *ui_.Headless(); }
+
+    testsupport::UiHarness ui_;
 };
 
 }  // namespace kvtest

@@ -66,7 +66,7 @@ class MainDialogFleet : public kvtest::KestrivarDialogTest {
         FleetBytes({Ship("CV-Kestrel", 64), Ship("CV-Condor", 150), Ship("Unknown-Ship", 7)});
 };
 
-TEST_F(MainDialogFleet, LoadFillsTheSlotsAndSaveWritesThemBack) {
+TEST_P(MainDialogFleet, LoadFillsTheSlotsAndSaveWritesThemBack) {
     WriteFile(machine.FleetFile(), threeShips);
     EXPECT_EQ(Run(0,
                   [](fw::DialogDriver& d) {
@@ -86,7 +86,7 @@ TEST_F(MainDialogFleet, LoadFillsTheSlotsAndSaveWritesThemBack) {
     EXPECT_THAT(Texts(), ::testing::ElementsAre(kSaved));
 }
 
-TEST_F(MainDialogFleet, LoadReplacesOnlyTheSlotsTheFileReaches) {
+TEST_P(MainDialogFleet, LoadReplacesOnlyTheSlotsTheFileReaches) {
     WriteFile(machine.FleetFile(), threeShips);
     Run(0, [this](fw::DialogDriver& d) {
         d.Click(IDC_LOAD);
@@ -105,7 +105,7 @@ TEST_F(MainDialogFleet, LoadReplacesOnlyTheSlotsTheFileReaches) {
     EXPECT_THAT(Texts(), ::testing::IsEmpty());
 }
 
-TEST_F(MainDialogFleet, RemoveDeletesTheFileButKeepsTheSlots) {
+TEST_P(MainDialogFleet, RemoveDeletesTheFileButKeepsTheSlots) {
     WriteFile(machine.FleetFile(), threeShips);
     ui_.AnswerNextMessageBox(fw::kIdYes);
     Run(0, [this](fw::DialogDriver& d) {
@@ -122,7 +122,7 @@ TEST_F(MainDialogFleet, RemoveDeletesTheFileButKeepsTheSlots) {
                     ::testing::StartsWith("Your custom fleet settings have been erased."), kSaved));
 }
 
-TEST_F(MainDialogFleet, NormalModeNeverWritesTheMissionSettings) {
+TEST_P(MainDialogFleet, NormalModeNeverWritesTheMissionSettings) {
     const std::string scriptsIni = machine.InstallGame();
     WriteFile(scriptsIni, "[Mul_HumanVezireZaradud]\r\nDefSats=4\r\n");
     Run(0, [](fw::DialogDriver& d) {
@@ -132,7 +132,7 @@ TEST_F(MainDialogFleet, NormalModeNeverWritesTheMissionSettings) {
     EXPECT_EQ(ReadFile(scriptsIni), "[Mul_HumanVezireZaradud]\r\nDefSats=4\r\n");
 }
 
-TEST_F(MainDialogFleet, SectorAssaultSaveWithoutChangesWritesZeros) {
+TEST_P(MainDialogFleet, SectorAssaultSaveWithoutChangesWritesZeros) {
     const std::string scriptsIni = machine.InstallGame();
     EXPECT_EQ(Run(1, [](fw::DialogDriver& d) { d.Click(fw::kIdOk); }), fw::kIdOk);
     EXPECT_EQ(ReadFile(scriptsIni),
@@ -141,7 +141,7 @@ TEST_F(MainDialogFleet, SectorAssaultSaveWithoutChangesWritesZeros) {
     EXPECT_EQ(ReadFile(machine.FleetFile()), FleetBytes({}));
 }
 
-TEST_F(MainDialogFleet, SectorAssaultLoadAppliesTheSettingsAndTheVisibilityRules) {
+TEST_P(MainDialogFleet, SectorAssaultLoadAppliesTheSettingsAndTheVisibilityRules) {
     const std::string scriptsIni = machine.InstallGame();
     const std::string stored =
         "[Mul_HumanVezireZaradud]\r\nDefSats=7\r\nFRDs=2\r\nPlanetType=5\r\n"
@@ -170,7 +170,7 @@ TEST_F(MainDialogFleet, SectorAssaultLoadAppliesTheSettingsAndTheVisibilityRules
               FleetBytes({Ship("CV-Condor", 150), Ship("Unknown-Ship", 7)}));
 }
 
-TEST_F(MainDialogFleet, AnInvalidPercentageKeepsTheDialogOpenAfterTheFleetIsWritten) {
+TEST_P(MainDialogFleet, AnInvalidPercentageKeepsTheDialogOpenAfterTheFleetIsWritten) {
     machine.InstallGame();
     WriteFile(machine.FleetFile(), threeShips);
     EXPECT_EQ(Run(1,
@@ -187,6 +187,8 @@ TEST_F(MainDialogFleet, AnInvalidPercentageKeepsTheDialogOpenAfterTheFleetIsWrit
     EXPECT_THAT(Texts(), ::testing::ElementsAre(kSaved, "Please enter an integer.",
                                                 "Please enter an integer.", kSaved));
 }
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(MainDialogFleet);
 
 }  // namespace
 
@@ -231,7 +233,7 @@ class MainDialogSelect : public MainDialogFleet {
     std::list<ShipSpec> saved_;
 };
 
-TEST_F(MainDialogSelect, SlotsFillInOrderAndReopenWithTheirLoadout) {
+TEST_P(MainDialogSelect, SlotsFillInOrderAndReopenWithTheirLoadout) {
     const auto reopen = [](fw::DialogDriver& d) {
         EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Condor");  // the slot's ship and loadout
         EXPECT_EQ(d.Text(IDC_MARINES), "4");
@@ -255,7 +257,7 @@ TEST_F(MainDialogSelect, SlotsFillInOrderAndReopenWithTheirLoadout) {
         {Pick(1, 2), reopen, Pick(0, 0)});
 }
 
-TEST_F(MainDialogSelect, APickForSlotOneShowsBaseDamageAndResetsTypedText) {
+TEST_P(MainDialogSelect, APickForSlotOneShowsBaseDamageAndResetsTypedText) {
     Run(1,
         [](fw::DialogDriver& d) {
             d.Click(IDC_SELECT1);
@@ -267,5 +269,7 @@ TEST_F(MainDialogSelect, APickForSlotOneShowsBaseDamageAndResetsTypedText) {
         },
         {Pick(0, 0), Pick(1, 0)});
 }
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(MainDialogSelect);
 
 }  // namespace

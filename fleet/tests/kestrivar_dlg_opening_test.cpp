@@ -15,6 +15,7 @@ using fw::headless::AsHeadless;
 using fw::headless::SystemMenuItem;
 
 using MainDialogOpening = kvtest::KestrivarDialogTest;
+using MainDialogOpeningHeadless = kvtest::KestrivarHeadlessDialogTest;
 
 const int kSlotTexts[] = {IDC_SHIP_CODE1, IDC_SHIP_CODE2, IDC_SHIP_CODE3,
                           IDC_BPV1,       IDC_BPV2,       IDC_BPV3};
@@ -32,7 +33,7 @@ void ExpectVisible(const fw::DialogDriver& d, const int (&ids)[N], bool visible)
     }
 }
 
-// What both modes share: empty slots, both fields "0", the About item and the icon.
+// What both modes share: empty slots, both fields "0", the focus on Select 1.
 void ExpectCommonOpening(fw::DialogDriver& d) {
     for (int id : kSlotTexts) {
         EXPECT_EQ(d.Text(id), "") << "control " << id;
@@ -41,6 +42,10 @@ void ExpectCommonOpening(fw::DialogDriver& d) {
     EXPECT_EQ(d.Text(IDC_BASE_DAMAGE), "0");
     EXPECT_EQ(d.Text(IDC_PLANET_DAMAGE), "0");
     EXPECT_EQ(d.Focus(), IDC_SELECT1);
+}
+
+// The About item and the icon, as the dialog set them, in either mode.
+void ExpectMenuAndIcon(fw::DialogDriver& d) {
     fw::headless::HeadlessDialogDriver& h = AsHeadless(d);
     const std::vector<SystemMenuItem> menu = h.SystemMenu();
     ASSERT_EQ(menu.size(), 2u);
@@ -51,7 +56,7 @@ void ExpectCommonOpening(fw::DialogDriver& d) {
     EXPECT_EQ(h.Icon(false), static_cast<fw::IconHandle>(IDR_MAINFRAME));
 }
 
-TEST_F(MainDialogOpening, NormalModeKeepsTheTemplateLayout) {
+TEST_P(MainDialogOpening, NormalModeKeepsTheTemplateLayout) {
     CKestrivarDlg dlg;
     dlg.SetVezireZaradud(0);
     ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, [](fw::DialogDriver& d) {
@@ -69,7 +74,7 @@ TEST_F(MainDialogOpening, NormalModeKeepsTheTemplateLayout) {
 }
 
 // Both rules run on Clear 1 and never show a damage field outside Sector Assault mode.
-TEST_F(MainDialogOpening, NormalModeClearShowsEmptySlotsAndNoDamageFields) {
+TEST_P(MainDialogOpening, NormalModeClearShowsEmptySlotsAndNoDamageFields) {
     CKestrivarDlg dlg;
     ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, [](fw::DialogDriver& d) {
         for (int clear : {IDC_CLEAR3, IDC_CLEAR2, IDC_CLEAR1}) {
@@ -86,7 +91,7 @@ TEST_F(MainDialogOpening, NormalModeClearShowsEmptySlotsAndNoDamageFields) {
     dlg.DoModal();
 }
 
-TEST_F(MainDialogOpening, SectorAssaultModeShowsTheMissionSettingsInPlaceOfSlots2And3) {
+TEST_P(MainDialogOpening, SectorAssaultModeShowsTheMissionSettingsInPlaceOfSlots2And3) {
     CKestrivarDlg dlg;
     dlg.SetVezireZaradud(1);
     ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, [](fw::DialogDriver& d) {
@@ -108,7 +113,7 @@ TEST_F(MainDialogOpening, SectorAssaultModeShowsTheMissionSettingsInPlaceOfSlots
     EXPECT_EQ(dlg.DoModal(), fw::kIdCancel);
 }
 
-TEST_F(MainDialogOpening, SectorAssaultPlanetDamageShowsForEveryPlanetButNone) {
+TEST_P(MainDialogOpening, SectorAssaultPlanetDamageShowsForEveryPlanetButNone) {
     CKestrivarDlg dlg;
     dlg.SetVezireZaradud(1);
     ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, [](fw::DialogDriver& d) {
@@ -129,5 +134,20 @@ TEST_F(MainDialogOpening, SectorAssaultPlanetDamageShowsForEveryPlanetButNone) {
     });
     dlg.DoModal();
 }
+
+TEST_F(MainDialogOpeningHeadless, BothModesAddTheAboutItemAndSetTheIcon) {
+    for (int vezireZaradud : {0, 1}) {
+        SCOPED_TRACE(vezireZaradud);
+        CKestrivarDlg dlg;
+        dlg.SetVezireZaradud(vezireZaradud);
+        ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, [](fw::DialogDriver& d) {
+            ExpectMenuAndIcon(d);
+            d.Close();
+        });
+        EXPECT_EQ(dlg.DoModal(), fw::kIdCancel);
+    }
+}
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(MainDialogOpening);
 
 }  // namespace

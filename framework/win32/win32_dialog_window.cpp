@@ -7,6 +7,7 @@
 #include "framework/dialog.h"
 #include "framework/framework_error.h"
 #include "framework/win32/dialog_init.h"
+#include "framework/win32/dialog_placement.h"
 #include "framework/win32/win32_backend.h"
 
 namespace fw {
@@ -166,15 +167,37 @@ INT_PTR Win32DialogWindow::Initialise() {
         return FALSE;
     }
     AddComboBoxItems();
+    RECT openedAt = {};
+    GetWindowRect(hwnd_, &openedAt);
     Message init;
     init.message = kWmInitDialog;
     fw::LRESULT focusFirst = 0;
     dialog_.OnWndMsg(init, &focusFirst);
+    if (!ended_) {
+        PlaceOnOpening(openedAt);
+    }
     if (!ended_ && backend_.DriverHooks() != nullptr) {
         PostMessageA(hwnd_, kScriptDueMessage, 0, 0);
     }
     // TRUE: the system puts the focus on the first tab stop.
     return focusFirst != 0 ? TRUE : FALSE;
+}
+
+// A dialog whose template does not have the system centre it is centred here, before it is
+// shown, unless OnInitDialog has already shown or moved it (the dialog's own choice stands).
+void Win32DialogWindow::PlaceOnOpening(const RECT& openedAt) {
+    if ((TemplateStyle(backend_.Module(), templateId_) & DS_CENTER) != 0) {
+        return;
+    }
+    if ((GetWindowLongA(hwnd_, GWL_STYLE) & (WS_VISIBLE | WS_CHILD)) != 0) {
+        return;
+    }
+    RECT now = {};
+    GetWindowRect(hwnd_, &now);
+    if (now.left != openedAt.left || now.top != openedAt.top) {
+        return;
+    }
+    CentreDialog(hwnd_);
 }
 
 void Win32DialogWindow::AddComboBoxItems() {

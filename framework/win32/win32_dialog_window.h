@@ -83,6 +83,7 @@ class Win32DialogWindow : public DialogWindow {
     INT_PTR Dispatch(UINT message, WPARAM wParam, ::LPARAM lParam);
     INT_PTR Initialise();
     void AddComboBoxItems();
+    void PlaceOnOpening(const RECT& openedAt);
     // Routes to the dialog; a handled message's result goes out through DWLP_MSGRESULT.
     INT_PTR Route(const Message& message);
     INT_PTR Notify(::LPARAM lParam);

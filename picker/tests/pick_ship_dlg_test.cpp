@@ -1,21 +1,18 @@
-// The Pick Ship dialog as a user drives it, on the program's own template. The scenarios use
-// only fw::UiDriver and fw::DialogDriver, so that they can run on any backend.
+// The Pick Ship dialog as a user drives it, on the program's own template, on the headless
+// backend and (in the Windows test program) on the Win32 one.
 #include "picker/pick_ship_dlg.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <list>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/afx.h"
-#include "framework/headless/headless_backend.h"
-#include "framework/headless/kestrivar_resources.h"
-#include "framework/headless/resource_script.h"
 #include "res/resource.h"
+#include "tests/support/ui_harness.h"
 
 #ifndef _WIN32
 #include "app/catalogue_order.h"
@@ -27,28 +24,6 @@
 namespace {
 
 using ::testing::IsEmpty;
-
-// The backend the scenarios run on: the headless one over the embedded resource script. Another
-// backend with the same three members can take its place.
-class HeadlessHarness {
-  public:
-    HeadlessHarness() {
-        if (const auto text = fw::headless::KestrivarResourceText()) {
-            backend_ = std::make_unique<fw::headless::HeadlessBackend>(
-                fw::headless::ParseResourceScript(text->script, text->header));
-            use_ = std::make_unique<fw::ScopedBackend>(*backend_);
-        }
-    }
-    bool Available() const { return backend_ != nullptr; }
-    fw::UiDriver& Driver() { return *backend_; }
-    // What a scenario queued and never used (scripts, answers).
-    std::vector<std::string> Unused() const { return backend_->Unused(); }
-
-  private:
-    std::unique_ptr<fw::headless::HeadlessBackend> backend_;
-    std::unique_ptr<fw::ScopedBackend> use_;
-};
-using UiHarness = HeadlessHarness;
 
 constexpr int32_t kCorvane = 16;
 
@@ -95,10 +70,15 @@ ShipSpec Carrier() {
     return ship;
 }
 
-class PickShipScenario : public ::testing::Test {
+// Scenarios on every backend of the platform, on the program's own template.
+class PickShipScenario : public ::testing::TestWithParam<testsupport::UiKind> {
   protected:
+    PickShipScenario()
+        : harness_(GetParam(),
+                   testsupport::KestrivarUiResources().value_or(testsupport::UiResources{})) {}
+
     void SetUp() override {
-        if (!harness_.Available())
+        if (!testsupport::KestrivarUiResources())
             GTEST_SKIP() << "the build found no res/Kestrivar.rc";
         ShipSpec wasp = Craft("Wasp", kCorvane, 3);
         wasp.mounts[49] = Mount(45, 1);
@@ -106,19 +86,15 @@ class PickShipScenario : public ::testing::Test {
                     Craft("Lancer PF", kCorvane, 40, 1), Craft("Moth", 17, 1)};
         ships = {ExampleShip(), Carrier(), Craft("CV-Bulwark", kCorvane, 200, 12)};
     }
-    void TearDown() override {
-        if (harness_.Available()) {
-            EXPECT_THAT(harness_.Unused(), IsEmpty());
-        }
-    }
+    void TearDown() override { EXPECT_THAT(harness_.Unused(), IsEmpty()); }
 
-    fw::UiDriver& ui() { return harness_.Driver(); }
+    fw::UiDriver& ui() { return harness_; }
     int Run(CPickShipDlg& dlg, fw::UiDriver::Script script) {
         ui().ExpectModal(IDD_PICKSHIP, std::move(script));
         return dlg.DoModal();
     }
 
-    UiHarness harness_;
+    testsupport::UiHarness harness_;
     std::list<ShipSpec> ships;
     std::list<ShipSpec> fighters;
 };
@@ -129,7 +105,7 @@ FleetSlot Slot(const std::string& shipCode) {
     return slot;
 }
 
-TEST_F(PickShipScenario, EmptySlotOpensOnTheFirstShipWithItsDefaults) {
+TEST_P(PickShipScenario, EmptySlotOpensOnTheFirstShipWithItsDefaults) {
     CPickShipDlg dlg(nullptr, ships, fighters);
     dlg.ShowShip();
     const int result = Run(dlg, [](fw::DialogDriver& d) {
@@ -164,7 +140,7 @@ TEST_F(PickShipScenario, EmptySlotOpensOnTheFirstShipWithItsDefaults) {
     EXPECT_EQ(result, fw::kIdCancel);
 }
 
-TEST_F(PickShipScenario, ShipStepStopsAtBothEndsAndDropsTheLoadout) {
+TEST_P(PickShipScenario, ShipStepStopsAtBothEndsAndDropsTheLoadout) {
     CPickShipDlg dlg(nullptr, ships, fighters);
     dlg.ShowShip();
     Run(dlg, [](fw::DialogDriver& d) {
@@ -209,7 +185,7 @@ TEST_F(PickShipScenario, ShipStepStopsAtBothEndsAndDropsTheLoadout) {
 }
 
 // The worked example of the point-value rules, clicked through.
-TEST_F(PickShipScenario, LoadoutSpinsRecomputeTheAdjustedValue) {
+TEST_P(PickShipScenario, LoadoutSpinsRecomputeTheAdjustedValue) {
     struct Click {
         const char* what;
         int spin;
@@ -248,7 +224,7 @@ TEST_F(PickShipScenario, LoadoutSpinsRecomputeTheAdjustedValue) {
 }
 
 // Each counted value runs from the ship's standard figure up to its maximum and stays there.
-TEST_F(PickShipScenario, CountedSpinsStopAtTheShipsBounds) {
+TEST_P(PickShipScenario, CountedSpinsStopAtTheShipsBounds) {
     struct Range {
         int spin;
         int edit;
@@ -284,7 +260,7 @@ TEST_F(PickShipScenario, CountedSpinsStopAtTheShipsBounds) {
     });
 }
 
-TEST_F(PickShipScenario, CarrierFightersPerBayAndTypeWithinTheRace) {
+TEST_P(PickShipScenario, CarrierFightersPerBayAndTypeWithinTheRace) {
     CPickShipDlg dlg(nullptr, ships, fighters);
     dlg.ShowShip();
     Run(dlg, [](fw::DialogDriver& d) {
@@ -323,7 +299,7 @@ TEST_F(PickShipScenario, CarrierFightersPerBayAndTypeWithinTheRace) {
     });
 }
 
-TEST_F(PickShipScenario, OccupiedSlotReopensWithItsLoadoutAndRecomputedValues) {
+TEST_P(PickShipScenario, OccupiedSlotReopensWithItsLoadoutAndRecomputedValues) {
     FleetSlot slot = Slot("CV-Example");
     slot.baseBpv = 999;  // never read: both values are recomputed
     slot.adjustedBpv = 999;
@@ -360,7 +336,7 @@ TEST_F(PickShipScenario, OccupiedSlotReopensWithItsLoadoutAndRecomputedValues) {
     EXPECT_EQ(dlg.FillSlot(), expected);
 }
 
-TEST_F(PickShipScenario, OccupiedCarrierSlotTakesItsFightersWhenTheTypeIsFound) {
+TEST_P(PickShipScenario, OccupiedCarrierSlotTakesItsFightersWhenTheTypeIsFound) {
     struct Case {
         const char* what;
         int32_t bays;
@@ -398,7 +374,7 @@ TEST_F(PickShipScenario, OccupiedCarrierSlotTakesItsFightersWhenTheTypeIsFound) 
     }
 }
 
-TEST_F(PickShipScenario, SlotOfAShipNotOfferedOpensOnTheFirstShipWithItsDefaults) {
+TEST_P(PickShipScenario, SlotOfAShipNotOfferedOpensOnTheFirstShipWithItsDefaults) {
     for (const char* code : {"CV-Gone", "cv-example", "CV-Example "}) {
         FleetSlot slot = Slot(code);
         slot.marinesTaken = 9;
@@ -420,7 +396,7 @@ TEST_F(PickShipScenario, SlotOfAShipNotOfferedOpensOnTheFirstShipWithItsDefaults
     }
 }
 
-TEST_F(PickShipScenario, OkHandsBackTheShipAndEveryLoadoutField) {
+TEST_P(PickShipScenario, OkHandsBackTheShipAndEveryLoadoutField) {
     CPickShipDlg dlg(nullptr, ships, fighters);
     dlg.ShowShip();
     const int result = Run(dlg, [](fw::DialogDriver& d) {
@@ -449,7 +425,7 @@ TEST_F(PickShipScenario, OkHandsBackTheShipAndEveryLoadoutField) {
     EXPECT_EQ(Run(cancelled, [](fw::DialogDriver& d) { d.Click(fw::kIdCancel); }), fw::kIdCancel);
 }
 
-TEST_F(PickShipScenario, FighterSpecsShowTheTypesWeaponsOnlyWithFightersOnShow) {
+TEST_P(PickShipScenario, FighterSpecsShowTheTypesWeaponsOnlyWithFightersOnShow) {
     CPickShipDlg dlg(nullptr, ships, fighters);
     dlg.ShowShip();
     Run(dlg, [](fw::DialogDriver& d) {
@@ -469,7 +445,7 @@ TEST_F(PickShipScenario, FighterSpecsShowTheTypesWeaponsOnlyWithFightersOnShow) 
             fw::MessageBoxRecord{"Hornet:\n\n", app, fw::kMbOk, fw::kIdOk, IDD_PICKSHIP}));
 }
 
-TEST_F(PickShipScenario, EmptyCatalogueOpensWithNothingAndHandsNothingBack) {
+TEST_P(PickShipScenario, EmptyCatalogueOpensWithNothingAndHandsNothingBack) {
     const std::list<ShipSpec> none;
     for (bool occupied : {false, true}) {
         CPickShipDlg dlg(nullptr, none, fighters);
@@ -500,7 +476,7 @@ TEST_F(PickShipScenario, EmptyCatalogueOpensWithNothingAndHandsNothingBack) {
     EXPECT_THAT(ui().MessageBoxes(), IsEmpty());
 }
 
-TEST_F(PickShipScenario, ClassNameTooLongForTheRecordIsRefusedAtOk) {
+TEST_P(PickShipScenario, ClassNameTooLongForTheRecordIsRefusedAtOk) {
     ShipSpec longShip = ExampleShip();
     longShip.className = "CV-Sixteen-Chars";
     ShipSpec longCarrier = Carrier();
@@ -549,7 +525,7 @@ TEST_F(PickShipScenario, ClassNameTooLongForTheRecordIsRefusedAtOk) {
 #ifndef _WIN32
 // The bundled demo game's catalogue, through the program's globals: every offered ship can be
 // reached in order, with a hull-class label and its default point value.
-TEST_F(PickShipScenario, DemoCatalogueEveryShipReachableThroughTheGlobals) {
+TEST_P(PickShipScenario, DemoCatalogueEveryShipReachableThroughTheGlobals) {
     testsupport::TempWinePrefix prefix{testsupport::WineArch::kWin64};
     prefix.AddDrive('z', "/");
     std::string directory = "Z:" KV_SOURCE_DIR "/demo/HalvaneReach";
@@ -588,5 +564,7 @@ TEST_F(PickShipScenario, DemoCatalogueEveryShipReachableThroughTheGlobals) {
     EXPECT_EQ(ShipCodeText(dlg.FillSlot()), offered.back());
 }
 #endif
+
+KV_INSTANTIATE_UI_TEST_SUITE_P(PickShipScenario);
 
 }  // namespace
