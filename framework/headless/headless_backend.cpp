@@ -1,4 +1,5 @@
 #include "framework/headless/headless_backend.h"
+#include "framework/run_scope.h"
 
 #include <algorithm>
 
@@ -31,26 +32,6 @@ std::vector<int> Buttons(unsigned flags) {
     }
 }
 
-// Attaches the window to the dialog and the backend's stack of runs for one modal run.
-class RunScope {
-  public:
-    RunScope(CDialog& dialog, HeadlessWindow& window, std::vector<HeadlessWindow*>& running)
-        : dialog_(dialog), running_(running) {
-        dialog_.AttachWindow(&window);
-        running_.push_back(&window);
-    }
-    ~RunScope() {
-        running_.pop_back();
-        dialog_.AttachWindow(nullptr);
-    }
-    RunScope(const RunScope&) = delete;
-    RunScope& operator=(const RunScope&) = delete;
-
-  private:
-    CDialog& dialog_;
-    std::vector<HeadlessWindow*>& running_;
-};
-
 }  // namespace
 
 HeadlessBackend::HeadlessBackend(ResourceScript resources, std::string applicationName)
@@ -77,7 +58,7 @@ int HeadlessBackend::RunModal(CDialog& dialog) {
     expectations_.pop_front();
 
     HeadlessWindow window(*this, source->second, dialog);
-    RunScope run(dialog, window, running_);
+    RunScope<HeadlessWindow> run(dialog, window, running_);
 
     Message create;
     create.message = kWmCreate;

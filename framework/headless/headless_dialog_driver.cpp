@@ -28,7 +28,7 @@ const char* KindName(ControlKind kind) {
 }  // namespace
 
 HeadlessDialogDriver::HeadlessDialogDriver(HeadlessBackend& backend, HeadlessWindow& window)
-    : backend_(backend), window_(window) {}
+    : WindowDialogDriver(window), backend_(backend), window_(window) {}
 
 HeadlessWindow& HeadlessDialogDriver::Reachable() {
     const std::string dialog = "dialog " + std::to_string(window_.Template().id);
@@ -137,31 +137,6 @@ void HeadlessDialogDriver::Close() {
     Command(kIdCancel, kBnClicked);
 }
 
-std::string HeadlessDialogDriver::Text(int id) const {
-    return window_.GetItemText(id);
-}
-bool HeadlessDialogDriver::IsVisible(int id) const {
-    return window_.IsItemVisible(id);
-}
-int HeadlessDialogDriver::Selection(int id) const {
-    return window_.ComboGetCurSel(id);
-}
-
-std::vector<std::string> HeadlessDialogDriver::Items(int id) const {
-    std::vector<std::string> items;
-    const int count = window_.ComboGetCount(id);
-    for (int i = 0; i < count; ++i) {
-        items.push_back(window_.ComboGetItemText(id, i));
-    }
-    return items;
-}
-
-std::string HeadlessDialogDriver::Caption() const {
-    return window_.GetCaption();
-}
-bool HeadlessDialogDriver::IsDialogVisible() const {
-    return window_.IsWindowVisible();
-}
 int HeadlessDialogDriver::Focus() const {
     return window_.FocusId();
 }

@@ -4,6 +4,7 @@
 
 #include "framework/headless/headless_window.h"
 #include "framework/ui_driver.h"
+#include "framework/window_dialog_driver.h"
 
 namespace fw {
 namespace headless {
@@ -13,7 +14,7 @@ class HeadlessBackend;
 // DialogDriver on a headless window, plus what only the headless backend can observe (drawing,
 // icons, the system menu). Scenario code that must also run on Win32 sticks to DialogDriver;
 // headless-only tests reach the extras with AsHeadless.
-class HeadlessDialogDriver : public DialogDriver {
+class HeadlessDialogDriver : public WindowDialogDriver {
   public:
     HeadlessDialogDriver(HeadlessBackend& backend, HeadlessWindow& window);
 
@@ -25,12 +26,6 @@ class HeadlessDialogDriver : public DialogDriver {
     void SysCommand(unsigned id) override;
     void Close() override;
 
-    std::string Text(int id) const override;
-    bool IsVisible(int id) const override;
-    int Selection(int id) const override;
-    std::vector<std::string> Items(int id) const override;
-    std::string Caption() const override;
-    bool IsDialogVisible() const override;
     int Focus() const override;
 
     // Headless only.

@@ -1,4 +1,5 @@
 #include "framework/win32/win32_backend.h"
+#include "framework/run_scope.h"
 
 #include <cstdint>
 #include <vector>
@@ -39,26 +40,6 @@ std::string BaseNameWithoutExtension(const std::string& path) {
     return name;
 }
 
-// Attaches the window to the dialog and to the backend's runs for one modal run.
-class RunScope {
-  public:
-    RunScope(CDialog& dialog, Win32DialogWindow& window, std::vector<Win32DialogWindow*>& running)
-        : dialog_(dialog), running_(running) {
-        dialog_.AttachWindow(&window);
-        running_.push_back(&window);
-    }
-    ~RunScope() {
-        running_.pop_back();
-        dialog_.AttachWindow(nullptr);
-    }
-    RunScope(const RunScope&) = delete;
-    RunScope& operator=(const RunScope&) = delete;
-
-  private:
-    CDialog& dialog_;
-    std::vector<Win32DialogWindow*>& running_;
-};
-
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE module)
@@ -77,7 +58,7 @@ int Win32Backend::RunModal(CDialog& dialog) {
     INT_PTR result = -1;
     DWORD error = 0;
     {
-        RunScope run(dialog, window, running_);
+        RunScope<Win32DialogWindow> run(dialog, window, running_);
         result =
             DialogBoxParamA(module_, MAKEINTRESOURCEA(templateId), owner,
                             &Win32DialogWindow::DialogProc, reinterpret_cast<::LPARAM>(&window));

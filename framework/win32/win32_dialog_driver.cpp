@@ -38,7 +38,7 @@ LONG StyleOf(HWND window) {
 }  // namespace
 
 Win32DialogDriver::Win32DialogDriver(Win32UiDriver& driver, Win32DialogWindow& window)
-    : driver_(driver), window_(window) {}
+    : WindowDialogDriver(window), driver_(driver), window_(window) {}
 
 HWND Win32DialogDriver::Reachable() const {
     const std::string dialog = "dialog " + std::to_string(window_.TemplateId());
@@ -175,32 +175,6 @@ void Win32DialogDriver::Close() {
     HWND dialog = Reachable();
     Act(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
         reinterpret_cast<::LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-}
-
-std::string Win32DialogDriver::Text(int id) const {
-    return window_.GetItemText(id);
-}
-bool Win32DialogDriver::IsVisible(int id) const {
-    return window_.IsItemVisible(id);
-}
-int Win32DialogDriver::Selection(int id) const {
-    return window_.ComboGetCurSel(id);
-}
-
-std::vector<std::string> Win32DialogDriver::Items(int id) const {
-    std::vector<std::string> items;
-    const int count = window_.ComboGetCount(id);
-    for (int i = 0; i < count; ++i) {
-        items.push_back(window_.ComboGetItemText(id, i));
-    }
-    return items;
-}
-
-std::string Win32DialogDriver::Caption() const {
-    return window_.GetCaption();
-}
-bool Win32DialogDriver::IsDialogVisible() const {
-    return window_.IsWindowVisible();
 }
 
 int Win32DialogDriver::Focus() const {

@@ -6,6 +6,7 @@
 #include "framework/ui_driver.h"
 #include "framework/win32/win32_api.h"
 #include "framework/win32/win32_dialog_window.h"
+#include "framework/window_dialog_driver.h"
 
 namespace fw {
 namespace win32 {
@@ -17,7 +18,7 @@ class Win32UiDriver;
 // backend. Once an action returns, the messages it left queued (a close box posts its IDCANCEL)
 // are delivered, so the next action sees everything settled; an exception that a handler threw
 // during the action comes out of the action, as on the headless backend.
-class Win32DialogDriver : public DialogDriver {
+class Win32DialogDriver : public WindowDialogDriver {
   public:
     Win32DialogDriver(Win32UiDriver& driver, Win32DialogWindow& window);
 
@@ -29,12 +30,6 @@ class Win32DialogDriver : public DialogDriver {
     void SysCommand(unsigned id) override;
     void Close() override;
 
-    std::string Text(int id) const override;
-    bool IsVisible(int id) const override;
-    int Selection(int id) const override;
-    std::vector<std::string> Items(int id) const override;
-    std::string Caption() const override;
-    bool IsDialogVisible() const override;
     int Focus() const override;
 
     Win32DialogWindow& Window() const { return window_; }
