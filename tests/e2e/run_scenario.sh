@@ -168,7 +168,8 @@ status=0
 run_phase() {
   local phase=$1 script=$scenario label="" args=()
   if [ "$phases" -gt 1 ]; then
-    script=$run/phase$phase.txt
+    mkdir -p "$run/phase$phase"
+    script=$run/phase$phase/$name.txt
     phase_script "$phase" >"$script"
     label=" (phase $phase of $phases)"
     echo "---- phase $phase" >>"$artifacts/kvdrive.log"
@@ -187,9 +188,21 @@ run_phase() {
   coproc DRIVER { cd "$run" && exec wine "$driver" --screenshots "$(windows_path "$script")" 2>&1; }
   local driver_pid=$DRIVER_PID
   exec 4<&"${DRIVER[0]}" 5>&"${DRIVER[1]}"
-  local line shot x y w h
-  while IFS= read -r line <&4; do
-    line=${line%$'\r'}
+  # The loop ends when the driver has ended, not at the end of its output alone: Wine processes
+  # that the driver's start-up brings up (a new session's explorer.exe) may inherit the pipe and
+  # hold it open as long as the program runs, which it does after a failed step.
+  local line pending="" shot x y w h read_status
+  while :; do
+    read_status=0
+    IFS= read -r -t 0.5 line <&4 || read_status=$?
+    if [ "$read_status" -gt 128 ]; then
+      pending+=$line # a timeout keeps what it read of a line
+      kill -0 "$driver_pid" 2>/dev/null || break
+      continue
+    fi
+    [ "$read_status" -eq 0 ] || break
+    line=$pending${line%$'\r'}
+    pending=""
     echo "$line" >>"$artifacts/kvdrive.log"
     case $line in
       "@@kvdrive screenshot "*)
