@@ -55,6 +55,67 @@ fleet_slot() {
   text_field "${13}" 40
 }
 
+# Decodes a fleet file from its byte layout alone, one line per item:
+#   version V / count N / size ok|bad (8 + 104 x count bytes), then per record
+#   CODE BASE ADJ MARINES MINES REPAIRS SHUTTLES MTYPE MSPEED MRELOADS RESERVED BAYS PERBAY FTYPE
+# with "-" for an empty text. A text field with anything but zeros after its terminating zero is
+# shown as TEXT!dirty. This does not use fleet_slot: the checks compare what the program wrote
+# with a reading of the bytes, not with another encoding of the same values.
+decode_fleet_file() {
+  local bytes
+  read -r -a bytes <<<"$(od -An -tu1 -v "$1" | tr -s ' \n' '  ')"
+  local size=${#bytes[@]}
+  int_at() {
+    local o=$1
+    local v=$((bytes[o] | bytes[o + 1] << 8 | bytes[o + 2] << 16 | bytes[o + 3] << 24))
+    ((v >= 2147483648)) && v=$((v - 4294967296))
+    printf '%d' "$v"
+  }
+  text_at() {
+    local o=$1 width=$2 i text="" dirty=""
+    for ((i = 0; i < width; i++)); do
+      [ "${bytes[o + i]}" -eq 0 ] && break
+      text+=$(printf "\\$(printf %03o "${bytes[o + i]}")")
+    done
+    for ((; i < width; i++)); do
+      [ "${bytes[o + i]}" -eq 0 ] || dirty="!dirty"
+    done
+    printf '%s%s' "${text:--}" "$dirty"
+  }
+  if ((size < 8)); then
+    echo "size short ($size bytes)"
+    return
+  fi
+  local count
+  count=$(int_at 4)
+  echo "version $(int_at 0)"
+  echo "count $count"
+  if ((count >= 0 && size == 8 + 104 * count)); then echo "size ok"; else echo "size bad ($size bytes)"; fi
+  local r o field line
+  for ((r = 0; 8 + 104 * (r + 1) <= size; r++)); do
+    o=$((8 + 104 * r))
+    line=$(text_at "$o" 16)
+    for ((field = 0; field < 12; field++)); do line+=" $(int_at $((o + 16 + 4 * field)))"; done
+    line+=" $(text_at $((o + 64)) 40)"
+    echo "$line"
+  done
+}
+
+# The decoded fleet file (decode_fleet_file) equals the lines given on standard input.
+expect_fleet_decoded() {
+  local file=$1 expected actual
+  expected=$(cat)
+  if [ ! -f "$file" ]; then
+    check_fail "$file does not exist"
+    return
+  fi
+  actual=$(decode_fleet_file "$file")
+  if [ "$actual" != "$expected" ]; then
+    check_fail "$file does not hold the expected fleet"
+    diff <(echo "$expected") <(echo "$actual") | sed 's/^/   /' || true
+  fi
+}
+
 # Byte-for-byte comparison; on a difference both files are shown as hex.
 expect_file_bytes() {
   local actual=$1 expected=$2

@@ -142,63 +142,120 @@ if [ -f "$here/scenarios/$name.setup.sh" ]; then
 fi
 
 # ---- run
-# Program arguments come from the scenario's '#@ args ...' line.
-args=()
-args_line=$(sed -n 's/^#@ *args[[:space:]]*//p' "$scenario" | head -n 1 | tr -d '\r')
-[ -z "$args_line" ] || read -r -a args <<<"$args_line"
+# A scenario is one or more phases: each '#@ restart [ARG ...]' line ends a phase and starts the
+# program again in the same prefix, with its own arguments or, without any, those of '#@ args'.
+# Each phase's driver script is the scenario with the other phases' lines blanked, so that the
+# driver reports the line numbers of the scenario file.
+first_args=$(sed -n 's/^#@ *args[[:space:]]*//p' "$scenario" | head -n 1 | tr -d '\r')
+phases=$(($(grep -c '^#@ *restart' "$scenario" || true) + 1))
+export KV_E2E_PHASES=$phases
 
-(cd "$run" && exec wine "$exe" "${args[@]}") >"$artifacts/kestrivar.log" 2>&1 &
-app_pid=$!
-say "started Kestrivar.exe ${args[*]}"
+phase_script() {
+  awk -v want="$1" '/^#@ *restart/ { phase++ } { print (phase + 1 == want ? $0 : "") }' "$scenario"
+}
+phase_args() {
+  if [ "$1" -eq 1 ]; then
+    printf '%s' "$first_args"
+  else
+    local line
+    line=$(grep '^#@ *restart' "$scenario" | sed -n "$(($1 - 1))p" | tr -d '\r')
+    line=$(printf '%s' "$line" | sed 's/^#@ *restart[[:space:]]*//')
+    printf '%s' "${line:-$first_args}"
+  fi
+}
 
-# kvdrive asks for screenshots on its standard output and waits for an answer on its input.
 status=0
-coproc DRIVER { cd "$run" && exec wine "$driver" --screenshots "$(windows_path "$scenario")" 2>&1; }
-driver_pid=$DRIVER_PID
-exec 4<&"${DRIVER[0]}" 5>&"${DRIVER[1]}"
-while IFS= read -r line <&4; do
-  line=${line%$'\r'}
-  echo "$line" >>"$artifacts/kvdrive.log"
-  case $line in
-    "@@kvdrive screenshot "*)
-      read -r _ _ shot x y w h <<<"$line"
-      if import -window root -crop "${w}x${h}+${x}+${y}" +repage "$artifacts/$shot.png" \
-        2>>"$artifacts/import.log"; then
-        say "screenshot $shot.png (${w}x${h})"
-      else
-        say "screenshot $shot failed"
-        status=1
-      fi
-      echo done >&5
-      ;;
-    *) echo "$line" ;;
-  esac
-done
-exec 4<&- 5>&-
-wait "$driver_pid" || status=1
-mark "driver finished (status $status)"
-if [ "$status" -ne 0 ]; then
-  import -window root "$artifacts/failure.png" 2>>"$artifacts/import.log" &&
-    say "screen at the failure: $artifacts/failure.png"
-fi
+run_phase() {
+  local phase=$1 script=$scenario label="" args=()
+  if [ "$phases" -gt 1 ]; then
+    mkdir -p "$run/phase$phase"
+    script=$run/phase$phase/$name.txt
+    phase_script "$phase" >"$script"
+    label=" (phase $phase of $phases)"
+    echo "---- phase $phase" >>"$artifacts/kvdrive.log"
+    echo "---- phase $phase" >>"$artifacts/kestrivar.log"
+  fi
+  local args_line
+  args_line=$(phase_args "$phase")
+  [ -z "$args_line" ] || read -r -a args <<<"$args_line"
 
-# After a passing scenario the program should end by itself; give it a deadline, then stop it.
-if [ "$status" -eq 0 ]; then
-  for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
+  (cd "$run" && exec wine "$exe" "${args[@]}") >>"$artifacts/kestrivar.log" 2>&1 &
+  app_pid=$!
+  say "started Kestrivar.exe ${args[*]}$label"
+
+  # kvdrive asks for screenshots on its standard output and waits for an answer on its input.
+  local phase_status=0
+  coproc DRIVER { cd "$run" && exec wine "$driver" --screenshots "$(windows_path "$script")" 2>&1; }
+  local driver_pid=$DRIVER_PID
+  exec 4<&"${DRIVER[0]}" 5>&"${DRIVER[1]}"
+  # The loop ends when the driver has ended, not at the end of its output alone: Wine processes
+  # that the driver's start-up brings up (a new session's explorer.exe) may inherit the pipe and
+  # hold it open as long as the program runs, which it does after a failed step.
+  local line pending="" shot x y w h read_status
+  while :; do
+    read_status=0
+    IFS= read -r -t 0.5 line <&4 || read_status=$?
+    if [ "$read_status" -gt 128 ]; then
+      pending+=$line # a timeout keeps what it read of a line
+      kill -0 "$driver_pid" 2>/dev/null || break
+      continue
+    fi
+    [ "$read_status" -eq 0 ] || break
+    line=$pending${line%$'\r'}
+    pending=""
+    echo "$line" >>"$artifacts/kvdrive.log"
+    case $line in
+      "@@kvdrive screenshot "*)
+        read -r _ _ shot x y w h <<<"$line"
+        if import -window root -crop "${w}x${h}+${x}+${y}" +repage "$artifacts/$shot.png" \
+          2>>"$artifacts/import.log"; then
+          say "screenshot $shot.png (${w}x${h})"
+        else
+          say "screenshot $shot failed"
+          phase_status=1
+        fi
+        echo done >&5
+        ;;
+      *) echo "$line" ;;
+    esac
   done
-fi
-if kill -0 "$app_pid" 2>/dev/null; then
-  say "Kestrivar.exe is still running; stopping Wine"
-  wineserver -k || true
-fi
-app_status=0
-wait "$app_pid" || app_status=$?
-app_pid=""
+  exec 4<&- 5>&-
+  wait "$driver_pid" || phase_status=1
+  mark "driver finished$label (status $phase_status)"
+  if [ "$phase_status" -ne 0 ]; then
+    import -window root "$artifacts/failure.png" 2>>"$artifacts/import.log" &&
+      say "screen at the failure: $artifacts/failure.png"
+  fi
+
+  # After a passing phase the program should end by itself; give it a deadline, then stop it.
+  if [ "$phase_status" -eq 0 ]; then
+    for _ in $(seq 100); do
+      kill -0 "$app_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
+  if kill -0 "$app_pid" 2>/dev/null; then
+    say "Kestrivar.exe is still running; stopping Wine"
+    wineserver -k || true
+  fi
+  local app_status=0
+  wait "$app_pid" || app_status=$?
+  app_pid=""
+  say "Kestrivar.exe exit status $app_status$label"
+
+  # The fleet file as this phase left it, for the checks of a scenario with several phases.
+  if [ "$phases" -gt 1 ] && [ -f "$prefix/drive_c/Kestrivar.FLT" ]; then
+    cp -a "$prefix/drive_c/Kestrivar.FLT" "$artifacts/Kestrivar.phase$phase.FLT"
+  fi
+  [ "$phase_status" -eq 0 ] || status=1
+  return "$phase_status"
+}
+
+for phase in $(seq "$phases"); do
+  run_phase "$phase" || break
+done
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
-say "Kestrivar.exe exit status $app_status"
 
 # ---- files
 cp -a "$game/Assets/Scripts/scripts.ini" "$artifacts/scripts.ini"
