@@ -22,4 +22,22 @@ UiBackend& CurrentBackend() {
     return *g_backend;
 }
 
+const char* ControlKindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::kButton:
+            return "button";
+        case ControlKind::kGroupBox:
+            return "group box";
+        case ControlKind::kStatic:
+            return "static";
+        case ControlKind::kEdit:
+            return "edit";
+        case ControlKind::kComboBox:
+            return "combo box";
+        case ControlKind::kUpDown:
+            return "up-down control";
+    }
+    return "control";
+}
+
 }  // namespace fw

@@ -23,6 +23,9 @@ class CDialog;
 
 enum class ControlKind { kButton, kGroupBox, kStatic, kEdit, kComboBox, kUpDown };
 
+// "button", "combo box"...: for messages about a control of the wrong kind.
+const char* ControlKindName(ControlKind kind);
+
 // Drawing into a dialog between the begin and the end of one paint.
 class PaintContext {
   public:

@@ -1,8 +1,6 @@
 #include "framework/headless/headless_backend.h"
 #include "framework/run_scope.h"
 
-#include <algorithm>
-
 #include "framework/constants.h"
 #include "framework/dialog.h"
 #include "framework/framework_error.h"
@@ -11,28 +9,7 @@
 
 namespace fw {
 namespace headless {
-namespace {
-
-std::vector<int> Buttons(unsigned flags) {
-    switch (flags & kMbTypeMask) {
-        case kMbOk:
-            return {kIdOk};
-        case kMbOkCancel:
-            return {kIdOk, kIdCancel};
-        case kMbAbortRetryIgnore:
-            return {kIdAbort, kIdRetry, kIdIgnore};
-        case kMbYesNoCancel:
-            return {kIdYes, kIdNo, kIdCancel};
-        case kMbYesNo:
-            return {kIdYes, kIdNo};
-        case kMbRetryCancel:
-            return {kIdRetry, kIdCancel};
-        default:
-            throw FrameworkError("message box with unknown buttons " + std::to_string(flags));
-    }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 HeadlessBackend::HeadlessBackend(ResourceScript resources, std::string applicationName)
     : resources_(std::move(resources)), applicationName_(std::move(applicationName)) {}
@@ -45,17 +22,7 @@ int HeadlessBackend::RunModal(CDialog& dialog) {
     if (source == resources_.dialogs.end()) {
         throw FrameworkError("no dialog template " + std::to_string(templateId));
     }
-    if (expectations_.empty()) {
-        throw FrameworkError("unexpected modal run of dialog " + std::to_string(templateId) +
-                             ": no script queued");
-    }
-    if (expectations_.front().templateId != templateId) {
-        throw FrameworkError("modal run of dialog " + std::to_string(templateId) +
-                             " while the next script queued is for dialog " +
-                             std::to_string(expectations_.front().templateId));
-    }
-    Script script = std::move(expectations_.front().script);
-    expectations_.pop_front();
+    Script script = queue_.TakeScript(templateId);
 
     HeadlessWindow window(*this, source->second, dialog);
     RunScope<HeadlessWindow> run(dialog, window, running_);
@@ -92,16 +59,7 @@ int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& 
 
 int HeadlessBackend::RecordMessageBox(const std::string& text, const std::string& caption,
                                       unsigned flags, int ownerTemplate) {
-    const std::vector<int> buttons = Buttons(flags);
-    int answer = buttons.front();
-    if (!answers_.empty()) {
-        answer = answers_.front();
-        answers_.pop_front();
-        if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end()) {
-            throw FrameworkError("answer " + std::to_string(answer) +
-                                 " is not a button of the message box \"" + text + "\"");
-        }
-    }
+    const int answer = queue_.TakeAnswer(text, flags);
     messageBoxes_.push_back({text, caption, flags, answer, ownerTemplate});
     return answer;
 }
@@ -126,23 +84,15 @@ int HeadlessBackend::GetSystemMetrics(int index) const {
 }
 
 void HeadlessBackend::ExpectModal(int templateId, Script script) {
-    expectations_.push_back({templateId, std::move(script)});
+    queue_.ExpectModal(templateId, std::move(script));
 }
 
 void HeadlessBackend::AnswerNextMessageBox(int answer) {
-    answers_.push_back(answer);
+    queue_.AnswerNextMessageBox(answer);
 }
 
 std::vector<std::string> HeadlessBackend::Unused() const {
-    std::vector<std::string> unused;
-    for (const Expectation& expectation : expectations_) {
-        unused.push_back("script for dialog " + std::to_string(expectation.templateId) +
-                         " never ran");
-    }
-    for (int answer : answers_) {
-        unused.push_back("answer " + std::to_string(answer) + " for a message box never shown");
-    }
-    return unused;
+    return queue_.Unused();
 }
 
 bool HeadlessBackend::IsTopWindow(const HeadlessWindow& window) const {

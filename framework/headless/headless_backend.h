@@ -1,12 +1,12 @@
 #pragma once
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "framework/backend.h"
 #include "framework/headless/resource_script.h"
 #include "framework/ui_driver.h"
+#include "framework/ui_script_queue.h"
 
 namespace fw {
 namespace headless {
@@ -57,15 +57,9 @@ class HeadlessBackend : public UiBackend, public UiDriver {
     bool IsTopWindow(const HeadlessWindow& window) const;
 
   private:
-    struct Expectation {
-        int templateId;
-        Script script;
-    };
-
     ResourceScript resources_;
     std::string applicationName_;
-    std::deque<Expectation> expectations_;
-    std::deque<int> answers_;
+    UiScriptQueue queue_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<unsigned> sleeps_;
     std::vector<HeadlessWindow*> running_;  // innermost last

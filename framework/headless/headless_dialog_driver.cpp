@@ -5,28 +5,6 @@
 
 namespace fw {
 namespace headless {
-namespace {
-
-const char* KindName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::kButton:
-            return "button";
-        case ControlKind::kGroupBox:
-            return "group box";
-        case ControlKind::kStatic:
-            return "static";
-        case ControlKind::kEdit:
-            return "edit";
-        case ControlKind::kComboBox:
-            return "combo box";
-        case ControlKind::kUpDown:
-            return "up-down control";
-    }
-    return "control";
-}
-
-}  // namespace
-
 HeadlessDialogDriver::HeadlessDialogDriver(HeadlessBackend& backend, HeadlessWindow& window)
     : WindowDialogDriver(window), backend_(backend), window_(window) {}
 
@@ -49,8 +27,8 @@ HeadlessControl& HeadlessDialogDriver::Reachable(int id, ControlKind kind) {
     const std::string name =
         "control " + std::to_string(id) + " of dialog " + std::to_string(window_.Template().id);
     if (control.source->kind != kind) {
-        throw FrameworkError(name + " is a " + KindName(control.source->kind) + ", not a " +
-                             KindName(kind));
+        throw FrameworkError(name + " is a " + ControlKindName(control.source->kind) + ", not a " +
+                             ControlKindName(kind));
     }
     if (!control.visible) {
         throw FrameworkError(name + " is hidden");

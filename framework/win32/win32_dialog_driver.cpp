@@ -13,24 +13,6 @@ namespace {
 // Enough for every message an action can leave behind; more means something keeps posting.
 constexpr int kMaxSettleMessages = 1000;
 
-const char* KindName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::kButton:
-            return "button";
-        case ControlKind::kGroupBox:
-            return "group box";
-        case ControlKind::kStatic:
-            return "static";
-        case ControlKind::kEdit:
-            return "edit";
-        case ControlKind::kComboBox:
-            return "combo box";
-        case ControlKind::kUpDown:
-            return "up-down control";
-    }
-    return "control";
-}
-
 LONG StyleOf(HWND window) {
     return GetWindowLongA(window, GWL_STYLE);
 }
@@ -60,7 +42,8 @@ HWND Win32DialogDriver::Reachable(int id, ControlKind kind) const {
     const ControlKind actual = window_.Kind(id);
     const std::string name = window_.Describe(id);
     if (actual != kind) {
-        throw FrameworkError(name + " is a " + KindName(actual) + ", not a " + KindName(kind));
+        throw FrameworkError(name + " is a " + ControlKindName(actual) + ", not a " +
+                             ControlKindName(kind));
     }
     if ((StyleOf(control) & WS_VISIBLE) == 0) {
         throw FrameworkError(name + " is hidden");

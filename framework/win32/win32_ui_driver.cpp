@@ -1,7 +1,5 @@
 #include "framework/win32/win32_ui_driver.h"
 
-#include <algorithm>
-
 #include "framework/constants.h"
 #include "framework/framework_error.h"
 #include "framework/win32/win32_dialog_driver.h"
@@ -16,25 +14,6 @@ Win32UiDriver* g_driver = nullptr;
 
 // Id of the static that holds a message box's text.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-std::vector<int> Buttons(unsigned flags) {
-    switch (flags & kMbTypeMask) {
-        case kMbOk:
-            return {kIdOk};
-        case kMbOkCancel:
-            return {kIdOk, kIdCancel};
-        case kMbAbortRetryIgnore:
-            return {kIdAbort, kIdRetry, kIdIgnore};
-        case kMbYesNoCancel:
-            return {kIdYes, kIdNo, kIdCancel};
-        case kMbYesNo:
-            return {kIdYes, kIdNo};
-        case kMbRetryCancel:
-            return {kIdRetry, kIdCancel};
-        default:
-            throw FrameworkError("message box with unknown buttons " + std::to_string(flags));
-    }
-}
 
 std::string TextOf(HWND window) {
     char text[1024] = {};
@@ -74,23 +53,15 @@ Win32UiDriver::~Win32UiDriver() {
 }
 
 void Win32UiDriver::ExpectModal(int templateId, Script script) {
-    expectations_.push_back({templateId, std::move(script)});
+    queue_.ExpectModal(templateId, std::move(script));
 }
 
 void Win32UiDriver::AnswerNextMessageBox(int answer) {
-    answers_.push_back(answer);
+    queue_.AnswerNextMessageBox(answer);
 }
 
 std::vector<std::string> Win32UiDriver::Unused() const {
-    std::vector<std::string> unused;
-    for (const Expectation& expectation : expectations_) {
-        unused.push_back("script for dialog " + std::to_string(expectation.templateId) +
-                         " never ran");
-    }
-    for (int answer : answers_) {
-        unused.push_back("answer " + std::to_string(answer) + " for a message box never shown");
-    }
-    return unused;
+    return queue_.Unused();
 }
 
 void Win32UiDriver::Activity() {
@@ -99,17 +70,7 @@ void Win32UiDriver::Activity() {
 
 void Win32UiDriver::RunStarting(int templateId) {
     Activity();
-    if (expectations_.empty()) {
-        throw FrameworkError("unexpected modal run of dialog " + std::to_string(templateId) +
-                             ": no script queued");
-    }
-    if (expectations_.front().templateId != templateId) {
-        throw FrameworkError("modal run of dialog " + std::to_string(templateId) +
-                             " while the next script queued is for dialog " +
-                             std::to_string(expectations_.front().templateId));
-    }
-    runs_.push_back(std::move(expectations_.front()));
-    expectations_.pop_front();
+    runs_.push_back({templateId, queue_.TakeScript(templateId)});
 }
 
 void Win32UiDriver::DialogReady(Win32DialogWindow& window) {
@@ -144,16 +105,7 @@ void Win32UiDriver::RunEnded(int) {
 
 void Win32UiDriver::MessageBoxOpening(const MessageBoxRecord& box) {
     Activity();
-    const std::vector<int> buttons = Buttons(box.flags);
-    int answer = buttons.front();
-    if (!answers_.empty()) {
-        answer = answers_.front();
-        answers_.pop_front();
-        if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end()) {
-            throw FrameworkError("answer " + std::to_string(answer) +
-                                 " is not a button of the message box \"" + box.text + "\"");
-        }
-    }
+    const int answer = queue_.TakeAnswer(box.text, box.flags);
     box_ = OpenBox();
     box_.record = box;
     box_.record.answer = answer;

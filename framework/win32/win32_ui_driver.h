@@ -1,10 +1,10 @@
 #pragma once
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "framework/ui_driver.h"
+#include "framework/ui_script_queue.h"
 #include "framework/win32/win32_api.h"
 #include "framework/win32/win32_backend.h"
 
@@ -83,9 +83,8 @@ class Win32UiDriver : public UiDriver, private Win32DriverHooks {
     DWORD lastActivity_ = 0;
     std::string watchdogFailure_;
 
-    std::deque<Expectation> expectations_;
+    UiScriptQueue queue_;
     std::vector<Expectation> runs_;  // runs in progress, innermost last
-    std::deque<int> answers_;
     std::vector<MessageBoxRecord> messageBoxes_;
     bool boxOpen_ = false;
     OpenBox box_;
