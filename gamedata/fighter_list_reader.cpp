@@ -42,7 +42,7 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
             mount.weapon = WeaponCode(mount.weaponKeyword);
             mount.arc = ArcCode(mount.arcKeyword);
         }
-        spec.mounts.insert_or_assign(spec.mounts.end(), number, std::move(mount));
+        spec.mounts[number] = std::move(mount);
     }
 
     for (auto field : kColumns24To33)

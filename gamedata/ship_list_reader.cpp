@@ -82,7 +82,7 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
         mount.arcKeyword = columns.next();
         mount.weapon = WeaponCode(mount.weaponKeyword);
         mount.arc = ArcCode(mount.arcKeyword);
-        spec.mounts.insert_or_assign(spec.mounts.end(), number, std::move(mount));
+        spec.mounts[number] = std::move(mount);
     }
 
     ReadInts(columns, spec,

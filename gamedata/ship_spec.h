@@ -2,27 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 
-// One weapon mount of a ship or fighter: how many weapons of which kind, and their firing arc.
-// The keywords are kept as read; the codes come from the game's keyword tables.
-struct WeaponMount {
-    int32_t weapon = 0;
-    int32_t count = 0;
-    int32_t arc = 0;
-    std::string weaponKeyword;
-    std::string arcKeyword;
-    int32_t extra = 0;  // fourth value of a fighter-table mount; 0 on ship mounts
-
-    bool operator==(const WeaponMount& other) const;
-    bool operator!=(const WeaponMount& other) const { return !(*this == other); }
-};
-
-// Mount numbers as the game counts them: every entry carries mounts 49 to 73.
-constexpr int32_t kFirstMountNumber = 49;
-constexpr int32_t kLastMountNumber = 73;
-constexpr int kMountCount = kLastMountNumber - kFirstMountNumber + 1;
+#include "gamedata/mount_table.h"
 
 // Everything one row of the ship table or the fighter table says about a ship, base, PF or
 // fighter, apart from the crafts it carries. Integer fields are signed 32-bit as the game reads
@@ -52,7 +34,7 @@ struct ShipSpecCore {
     std::array<int32_t, 6> shields{};  // facings 1 to 6 at indices 0 to 5
     int32_t col25 = 0;
     int32_t col26 = 0;
-    std::map<int32_t, WeaponMount> mounts;  // mount number -> mount, numbers 49 to 73
+    MountTable mounts;  // mount number -> mount, numbers 49 to 73
     int32_t col102 = 0;
     int32_t mines = 0;
     int32_t minesMax = 0;
