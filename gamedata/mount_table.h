@@ -131,9 +131,13 @@ class MountTable {
     }
 
     // The mount with this number; throws std::out_of_range if it does not exist.
-    WeaponMount& at(int32_t number) { return (*entries_)[ExistingIndex(number)].second; }
+    WeaponMount& at(int32_t number) {
+        const std::size_t index = ExistingIndex(number);  // throws before the block is touched
+        return (*entries_)[index].second;
+    }
     const WeaponMount& at(int32_t number) const {
-        return (*entries_)[ExistingIndex(number)].second;
+        const std::size_t index = ExistingIndex(number);
+        return (*entries_)[index].second;
     }
 
     std::size_t size() const {
