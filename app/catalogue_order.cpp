@@ -3,11 +3,9 @@
 bool g_orderIgnoresClass = false;
 
 bool ShipOrderLess(const ShipSpec& lhs, const ShipSpec& rhs) {
-    if (lhs.race != rhs.race) {
-        return lhs.race < rhs.race;
-    }
-    if (!g_orderIgnoresClass && lhs.hullClass != rhs.hullClass) {
-        return lhs.hullClass < rhs.hullClass;
-    }
-    return lhs.bpv < rhs.bpv;
+    return MakeShipOrderKey(lhs) < MakeShipOrderKey(rhs);
+}
+
+ShipOrderKey MakeShipOrderKey(const ShipSpec& ship) {
+    return ShipOrderKey{ship.race, g_orderIgnoresClass ? 0 : ship.hullClass, ship.bpv};
 }

@@ -54,9 +54,9 @@ std::list<CompactShip> ToCompact(const std::list<ShipSpec>& ships, KeywordPool& 
             const FighterBay& bay = ship.bays[i];
             if (bay.count == 0)
                 continue;
-            auto& shared = crafts[bay.craft.className];
+            auto& shared = crafts[bay.craft->className];
             if (!shared)
-                shared = std::make_shared<const CompactCore>(ToCompactCore(bay.craft, keywords));
+                shared = std::make_shared<const CompactCore>(ToCompactCore(*bay.craft, keywords));
             out.bays[i].craft = shared;
             out.bays[i].count = bay.count;
         }

@@ -1,6 +1,7 @@
 #include "gamedata/ship_list_reader.h"
 
 #include <initializer_list>
+#include <memory>
 #include <unordered_map>
 #include <utility>
 
@@ -23,7 +24,8 @@ void ReadInts(RowTokenizer& columns, ShipSpec& spec, std::initializer_list<IntFi
 // The crafts of a craft list by class name, for the passes over a whole table: a lookup costs
 // the same however many crafts are known, where a walk along the list grows with it. The first
 // entry of a name wins, as in FindCraftEntry. Keys view the class names inside the list's nodes,
-// which never move.
+// which never move. Each craft's core is copied once, when a bay first names it, and every bay
+// that names it shares that copy.
 class CraftIndex {
   public:
     explicit CraftIndex(const std::list<ShipSpec>& craftList) {
@@ -31,18 +33,30 @@ class CraftIndex {
             add(craft);
     }
 
-    void add(const ShipSpec& craft) { byName_.try_emplace(craft.className, &craft); }
+    void add(const ShipSpec& craft) { byName_.try_emplace(craft.className, Craft{&craft, {}}); }
 
-    const ShipSpec* find(std::string_view className) const {
+    // The craft of that name, or an empty bay's craft and false when there is none.
+    bool find(std::string_view className, SharedCraft& out) {
         const auto found = byName_.find(className);
-        return found == byName_.end() ? nullptr : found->second;
+        if (found == byName_.end())
+            return false;
+        Craft& craft = found->second;
+        if (!craft.shared)
+            craft.shared = std::make_shared<const ShipSpecCore>(craft.entry->core());
+        out = SharedCraft(craft.shared);
+        return true;
     }
 
   private:
-    std::unordered_map<std::string_view, const ShipSpec*> byName_;
+    struct Craft {
+        const ShipSpec* entry;
+        std::shared_ptr<const ShipSpecCore> shared;
+    };
+    std::unordered_map<std::string_view, Craft> byName_;
 };
 
-// ParseShipRow with the craft lookup given: `findCraft(name)` returns the craft or nullptr.
+// ParseShipRow with the craft lookup given: `findCraft(name, craft)` stores the craft of that
+// name in `craft` and returns whether there is one.
 template <typename FindCraftByName>
 bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
                       const FindCraftByName& findCraft) {
@@ -98,10 +112,8 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
         const std::string_view craftName = columns.nextView();
         if (count == 0)
             continue;
-        const ShipSpec* craft = findCraft(craftName);
-        if (craft == nullptr)
+        if (!findCraft(craftName, bay.craft))
             return false;
-        bay.craft = craft->core();
         bay.count = count;
     }
 
@@ -158,9 +170,14 @@ bool FindCraft(const CatalogueLists& lists, const std::string& className, ShipSp
 
 bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
                   const CatalogueLists& lists) {
-    return ParseShipColumns(line, spec, pfPass, [&lists](std::string_view className) {
-        return FindCraftEntry(lists.craftList, className);
-    });
+    return ParseShipColumns(line, spec, pfPass,
+                            [&lists](std::string_view className, SharedCraft& craft) {
+                                const ShipSpec* entry = FindCraftEntry(lists.craftList, className);
+                                if (entry == nullptr)
+                                    return false;
+                                craft = entry->core();
+                                return true;
+                            });
 }
 
 void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass) {
@@ -168,7 +185,9 @@ void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass) {
     if (!SkipToFirstRow(reader, line))
         return;
     CraftIndex crafts(lists.craftList);
-    const auto findCraft = [&crafts](std::string_view className) { return crafts.find(className); };
+    const auto findCraft = [&crafts](std::string_view className, SharedCraft& craft) {
+        return crafts.find(className, craft);
+    };
     do {
         if (StartsWith(line, kEndLine))
             return;

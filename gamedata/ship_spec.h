@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gamedata/mount_table.h"
+#include "gamedata/shared_craft.h"
 
 // Everything one row of the ship table or the fighter table says about a ship, base, PF or
 // fighter, apart from the crafts it carries. Integer fields are signed 32-bit as the game reads
@@ -90,10 +91,11 @@ struct ShipSpecCore {
     bool operator!=(const ShipSpecCore& other) const { return !(*this == other); }
 };
 
-// A carried craft: a copy of the craft's core (its own bays are not carried along) and how many
-// of it the bay holds. A bay with count 0 is empty and its craft is a default-constructed core.
+// A carried craft and how many of it the bay holds. The craft is the core of the craft's entry
+// (its own bays are not carried along), shared with every other bay that names it. A bay with
+// count 0 is empty and its craft reads as a default-constructed core.
 struct FighterBay {
-    ShipSpecCore craft;
+    SharedCraft craft;
     int32_t count = 0;
 
     bool operator==(const FighterBay& other) const {
@@ -105,7 +107,7 @@ struct FighterBay {
 constexpr int kBayCount = 4;
 
 // One catalogue entry: a ship, base, PF or fighter with the crafts in its four bays. A plain
-// value: copying it copies every text, mount and bay.
+// value: copying it copies every text and mount; the bays' crafts are read-only and shared.
 struct ShipSpec : ShipSpecCore {
     std::array<FighterBay, kBayCount> bays;
 

@@ -61,7 +61,7 @@ Loadout DefaultLoadout(const ShipSpec& ship, const Loadout::FighterList& fighter
         if (bay.count == 0)
             continue;
         ++loadout.fighterBays;
-        const auto type = FindFighterType(fighters, bay.craft.className);
+        const auto type = FindFighterType(fighters, bay.craft->className);
         if (type == fighters.end())
             continue;
         baseCost += int64_t{bay.count} * type->bpv;

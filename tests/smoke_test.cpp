@@ -9,11 +9,15 @@ TEST(ShipSpec, CopyIsDeepAndEqual) {
     ship.className = "V-CA";
     ship.mounts[49].weaponKeyword = "Ph1";
     ship.bays[1].count = 4;
-    ship.bays[1].craft.className = "Wasp";
+    ShipSpecCore wasp;
+    wasp.className = "Wasp";
+    ship.bays[1].craft = wasp;
     ship.col11 = std::numeric_limits<float>::quiet_NaN();  // "nan" is a valid table value
     ShipSpec copy = ship;
     EXPECT_EQ(copy, ship);
-    copy.bays[1].craft.className = "Hornet";
+    ShipSpecCore hornet;
+    hornet.className = "Hornet";
+    copy.bays[1].craft = hornet;
     EXPECT_NE(copy, ship);
-    EXPECT_EQ(ship.bays[1].craft.className, "Wasp");
+    EXPECT_EQ(ship.bays[1].craft->className, "Wasp");
 }

@@ -70,9 +70,9 @@ TEST_F(DemoCatalogue, CarriersHoldTheirFightersAndTheFighterCatalogueIsInRaceOrd
     const auto aerie = std::find_if(ships.mainList.begin(), ships.mainList.end(),
                                     [](const ShipSpec& s) { return s.className == "CV-Aerie"; });
     ASSERT_NE(aerie, ships.mainList.end());
-    EXPECT_EQ(aerie->bays[0].craft.className, "CV-Wasp");
+    EXPECT_EQ(aerie->bays[0].craft->className, "CV-Wasp");
     EXPECT_EQ(aerie->bays[0].count, 2);
-    EXPECT_EQ(aerie->bays[1].craft.className, "CV-Hornet");
+    EXPECT_EQ(aerie->bays[1].craft->className, "CV-Hornet");
 
     const ShipSpec* previous = nullptr;
     for (const ShipSpec& craft : fighters.mainList) {

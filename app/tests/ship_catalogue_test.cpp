@@ -8,6 +8,12 @@ namespace {
 
 using NameList = std::vector<std::string>;
 
+ShipSpecCore Named(const char* className) {
+    ShipSpecCore core;
+    core.className = className;
+    return core;
+}
+
 // Every test sets the switch it needs; this puts it back afterwards.
 class ShipCatalogueTest : public ::testing::Test {
   protected:
@@ -69,6 +75,26 @@ TEST_F(ShipCatalogueTest, SortRelinksNodesWithoutCopyingRecords) {
     }
     c.Sort();
     EXPECT_EQ(&c.mainList.front(), unknownRace);
+}
+
+// Many records with few distinct keys: Sort must give exactly the order of a stable list sort
+// with the one less-than operation, ties in their earlier order, in both orderings.
+TEST_F(ShipCatalogueTest, SortMatchesStableListSortWithManyTies) {
+    ShipCatalogue c;
+    uint32_t state = 12345;
+    for (int i = 0; i < 600; ++i) {
+        state = state * 1103515245u + 12345u;
+        c.mainList.push_back(MakeShip(
+            static_cast<int32_t>(state >> 28) % 3 - 1, static_cast<int32_t>(state >> 20) % 4,
+            static_cast<int32_t>(state >> 12) % 5 - 2, std::to_string(i)));
+    }
+    for (bool ignoreClass : {false, true}) {
+        g_orderIgnoresClass = ignoreClass;
+        std::list<ShipSpec> expected = c.mainList;
+        expected.sort(ShipOrderLess);
+        c.Sort();
+        EXPECT_EQ(Names(c.mainList), Names(expected)) << "ignoring class: " << ignoreClass;
+    }
 }
 
 TEST_F(ShipCatalogueTest, SortLeavesEmptyAndSingleRecordListsAndCraftListAlone) {
@@ -133,7 +159,7 @@ TEST_F(ShipCatalogueTest, KeepWarshipClassesKeepsExactlyFrigateToBattleship) {
 
 TEST_F(ShipCatalogueTest, CopyIsDeepIndependentAndSafeOnItself) {
     ShipCatalogue source = Mixed();
-    source.mainList.front().bays[2].craft.className = "Wasp";
+    source.mainList.front().bays[2].craft = Named("Wasp");
     source.craftList = {MakeShip(1, 0, 2, "craft")};
 
     ShipCatalogue target;
@@ -143,10 +169,10 @@ TEST_F(ShipCatalogueTest, CopyIsDeepIndependentAndSafeOnItself) {
     EXPECT_EQ(target.mainList, source.mainList);
     EXPECT_EQ(target.craftList, source.craftList);
 
-    target.mainList.front().bays[2].craft.className = "Hornet";
+    target.mainList.front().bays[2].craft = Named("Hornet");
     target.craftList.front().className = "changed";
     target.FilterByRace({5}, true);
-    EXPECT_EQ(source.mainList.front().bays[2].craft.className, "Wasp");
+    EXPECT_EQ(source.mainList.front().bays[2].craft->className, "Wasp");
     EXPECT_EQ(source.craftList.front().className, "craft");
     EXPECT_EQ(source.mainList.size(), 9u);
 

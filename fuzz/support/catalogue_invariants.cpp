@@ -18,12 +18,12 @@ void RequireAllMounts(const ShipSpec& spec) {
 void RequireBaysFromCraftList(const ShipSpec& spec, const std::list<ShipSpec>& craftList) {
     for (const FighterBay& bay : spec.bays) {
         if (bay.count == 0) {
-            Require(SameCore(bay.craft, ShipSpecCore{}), "a bay with count 0 has no craft");
+            Require(SameCore(*bay.craft, ShipSpecCore{}), "a bay with count 0 has no craft");
             continue;
         }
-        const ShipSpec* craft = FindCraftEntry(craftList, bay.craft.className);
+        const ShipSpec* craft = FindCraftEntry(craftList, bay.craft->className);
         Require(craft != nullptr, "a filled bay names a craft of the craft list");
-        Require(SameCore(bay.craft, craft->core()),
+        Require(SameCore(*bay.craft, craft->core()),
                 "a filled bay holds a copy of the first craft of that name");
     }
 }
@@ -45,7 +45,7 @@ bool SameSpec(const ShipSpec& a, const ShipSpec& b) {
     if (!SameCore(a, b))
         return false;
     for (int i = 0; i < kBayCount; ++i) {
-        if (a.bays[i].count != b.bays[i].count || !SameCore(a.bays[i].craft, b.bays[i].craft))
+        if (a.bays[i].count != b.bays[i].count || !SameCore(*a.bays[i].craft, *b.bays[i].craft))
             return false;
     }
     return true;

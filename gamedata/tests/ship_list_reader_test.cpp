@@ -170,9 +170,9 @@ TEST(ParseShipRow, BaysHoldCopiesOfCraftsFoundByExactName) {
                              spec, false, lists));
     EXPECT_EQ(spec.bays[0], FighterBay());
     EXPECT_EQ(spec.bays[1].count, 4);
-    EXPECT_EQ(spec.bays[1].craft, lists.craftList.front().core());
+    EXPECT_EQ(*spec.bays[1].craft, lists.craftList.front().core());
     EXPECT_EQ(spec.bays[2].count, -2);
-    EXPECT_EQ(spec.bays[2].craft.className, "Lance PF");
+    EXPECT_EQ(spec.bays[2].craft->className, "Lance PF");
     EXPECT_EQ(spec.bays[3], FighterBay());
 
     for (const std::string name : {"wasp", "Wasp ", " Wasp", "Was", ""}) {

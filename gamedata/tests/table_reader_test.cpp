@@ -75,10 +75,10 @@ TEST(ReadTables, ReadsFightersThenPfsThenShips) {
     const ShipSpec& carrier = *entry++;
     EXPECT_EQ(wasp.bpv, 3);
     EXPECT_EQ(hornet.hullType, 23);
-    EXPECT_EQ(lance.bays[0].craft, hornet.core());
-    EXPECT_EQ(raptor.bays[0].craft, wasp.core());
+    EXPECT_EQ(*lance.bays[0].craft, hornet.core());
+    EXPECT_EQ(*raptor.bays[0].craft, wasp.core());
     EXPECT_EQ(raptor.bays[0].count, 2);
-    EXPECT_EQ(carrier.bays[1].craft, lance.core());
+    EXPECT_EQ(*carrier.bays[1].craft, lance.core());
     EXPECT_EQ(lists.craftList.back(), lance);
 }
 
@@ -97,9 +97,9 @@ TEST(ReadTables, ABayTakesTheFirstCraftOfItsName) {
     ASSERT_EQ(Names(lists.mainList), (Names_{"Twin", "Twin", "Carrier PF", "Carrier"}));
     auto entry = lists.mainList.begin();
     std::advance(entry, 2);
-    EXPECT_EQ(entry->bays[0].craft.bpv, 99);
+    EXPECT_EQ(entry->bays[0].craft->bpv, 99);
     ++entry;
-    EXPECT_EQ(entry->bays[0].craft.bpv, 99);
+    EXPECT_EQ(entry->bays[0].craft->bpv, 99);
 }
 
 TEST(ReadTables, TheFighterTableEndsAtItsFirstRejectedRow) {

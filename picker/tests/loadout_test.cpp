@@ -185,9 +185,12 @@ class Fighters : public ::testing::Test {
                      int32_t secondCount) {
         ShipSpec ship = ExampleShip();
         ship.mounts.clear();
-        ship.bays[0].craft.className = first;
+        ShipSpecCore craft;
+        craft.className = first;
+        ship.bays[0].craft = craft;
         ship.bays[0].count = firstCount;
-        ship.bays[1].craft.className = second;
+        craft.className = second;
+        ship.bays[1].craft = craft;
         ship.bays[1].count = secondCount;
         return ship;
     }

@@ -480,8 +480,8 @@ TEST_P(PickShipScenario, ClassNameTooLongForTheRecordIsRefusedAtOk) {
     ShipSpec longShip = ExampleShip();
     longShip.className = "CV-Sixteen-Chars";
     ShipSpec longCarrier = Carrier();
-    longCarrier.bays[0].craft.className = std::string(40, 'F');
     fighters.push_back(Craft(std::string(40, 'F'), kCorvane, 3));
+    longCarrier.bays[0].craft = fighters.back();
     const std::list<ShipSpec> offered{longShip, longCarrier};
 
     CPickShipDlg dlg(nullptr, offered, fighters);
@@ -509,8 +509,8 @@ TEST_P(PickShipScenario, ClassNameTooLongForTheRecordIsRefusedAtOk) {
     // Names that just fit are stored whole.
     longShip.className = "CV-Fifteen-Char";
     longCarrier.className = "CV-Fits";
-    longCarrier.bays[0].craft.className = std::string(39, 'F');
     fighters.push_back(Craft(std::string(39, 'F'), kCorvane, 3));
+    longCarrier.bays[0].craft = fighters.back();
     const std::list<ShipSpec> fitting{longShip, longCarrier};
     CPickShipDlg fits(nullptr, fitting, fighters);
     fits.ShowShip();
