@@ -30,15 +30,15 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
     if (spec.race == -1)
         return false;
     spec.className = columns.next();
-    spec.ftr03 = ParseInt(columns.nextView());
+    spec.ftr03 = ParseIntColumn(columns.nextView());
 
     for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
         WeaponMount mount;
         if (number <= kLastFighterMountNumber) {
-            mount.count = ParseInt(columns.nextView());
+            mount.count = ParseIntColumn(columns.nextView());
             mount.weaponKeyword = columns.next();
             mount.arcKeyword = columns.next();
-            mount.extra = ParseInt(columns.nextView());
+            mount.extra = ParseIntColumn(columns.nextView());
             mount.weapon = WeaponCode(mount.weaponKeyword);
             mount.arc = ArcCode(mount.arcKeyword);
         }
@@ -46,7 +46,7 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
     }
 
     for (auto field : kColumns24To33)
-        spec.*field = ParseInt(columns.nextView());
+        spec.*field = ParseIntColumn(columns.nextView());
     spec.text150 = columns.next();
     spec.text149 = columns.next();
     spec.text151 = columns.next();

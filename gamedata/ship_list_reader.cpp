@@ -18,7 +18,7 @@ using IntField = int32_t ShipSpecCore::*;
 // Reads one integer column into each field in turn.
 void ReadInts(RowTokenizer& columns, ShipSpec& spec, std::initializer_list<IntField> fields) {
     for (IntField field : fields)
-        spec.*field = ParseInt(columns.nextView());
+        spec.*field = ParseIntColumn(columns.nextView());
 }
 
 // The crafts of a craft list by class name, for the passes over a whole table: a lookup costs
@@ -72,7 +72,7 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     if ((spec.hullClass == kHullClassPf) != pfPass)
         return false;
 
-    spec.bpv = ParseInt(columns.nextView());
+    spec.bpv = ParseIntColumn(columns.nextView());
     spec.letterCode = LetterCode(columns.next());
     ReadInts(columns, spec, {&ShipSpecCore::col07, &ShipSpecCore::col08, &ShipSpecCore::col09});
     spec.gradeCode = GradeCode(columns.next());
@@ -83,15 +83,15 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
               &ShipSpecCore::col18, &ShipSpecCore::col19, &ShipSpecCore::col20});
 
     // Six facings from four columns: the side facings share a value left and right.
-    spec.shields[0] = ParseInt(columns.nextView());
-    spec.shields[1] = spec.shields[5] = ParseInt(columns.nextView());
-    spec.shields[2] = spec.shields[4] = ParseInt(columns.nextView());
-    spec.shields[3] = ParseInt(columns.nextView());
+    spec.shields[0] = ParseIntColumn(columns.nextView());
+    spec.shields[1] = spec.shields[5] = ParseIntColumn(columns.nextView());
+    spec.shields[2] = spec.shields[4] = ParseIntColumn(columns.nextView());
+    spec.shields[3] = ParseIntColumn(columns.nextView());
     ReadInts(columns, spec, {&ShipSpecCore::col25, &ShipSpecCore::col26});
 
     for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
         WeaponMount mount;
-        mount.count = ParseInt(columns.nextView());
+        mount.count = ParseIntColumn(columns.nextView());
         mount.weaponKeyword = columns.next();
         mount.arcKeyword = columns.next();
         mount.weapon = WeaponCode(mount.weaponKeyword);
@@ -108,7 +108,7 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     // A bay with a count names its craft, which must already be known; an empty bay's name is
     // read and ignored.
     for (FighterBay& bay : spec.bays) {
-        const int32_t count = ParseInt(columns.nextView());
+        const int32_t count = ParseIntColumn(columns.nextView());
         const std::string_view craftName = columns.nextView();
         if (count == 0)
             continue;
@@ -121,7 +121,7 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
         columns, spec,
         {&ShipSpecCore::col122, &ShipSpecCore::col123, &ShipSpecCore::col124, &ShipSpecCore::col125,
          &ShipSpecCore::col126, &ShipSpecCore::col127, &ShipSpecCore::col128});
-    spec.col129 = spec.col129Copy = ParseInt(columns.nextView());
+    spec.col129 = spec.col129Copy = ParseIntColumn(columns.nextView());
     ReadInts(
         columns, spec,
         {&ShipSpecCore::col130, &ShipSpecCore::col131, &ShipSpecCore::col132, &ShipSpecCore::col133,
@@ -134,7 +134,7 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     spec.text150 = columns.next();
     spec.text151 = columns.next();
     spec.text152 = columns.next();
-    spec.col153 = ParseInt(columns.nextView());
+    spec.col153 = ParseIntColumn(columns.nextView());
     return true;
 }
 

@@ -30,9 +30,15 @@ TEST(NumberText, ParseIntReadsLikeAtoi) {
         {"-0", 0},
         {"2147483647", 2147483647},
         {"-2147483648", std::numeric_limits<int32_t>::min()},
+        {"999999999", 999999999},
+        {"1234567890", 1234567890},
+        {"12/4", 12},
+        {"9:", 9},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(ParseInt(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(ParseIntColumn(c.text), c.value) << '"' << c.text << '"';
+    }
 }
 
 TEST(NumberText, ParseIntClampsBeyondTheRange) {
