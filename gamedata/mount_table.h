@@ -34,7 +34,7 @@ constexpr int kMountCount = kLastMountNumber - kFirstMountNumber + 1;
 //
 // The 25 slots live in one heap block, made on the first store, instead of one map node per
 // mount. A table without mounts (an empty bay's craft) holds no block, so it stays as small and
-// as cheap to copy as an empty map.
+// as cheap to copy as an empty map. Copies share the block until one of them is written.
 class MountTable {
   public:
     struct Entry {
@@ -93,25 +93,12 @@ class MountTable {
     using const_reverse_iterator = std::reverse_iterator<const_iterator>;
 
     MountTable() = default;
-    MountTable(const MountTable& other)
-        : entries_(other.entries_ ? std::make_unique<Entries>(*other.entries_) : nullptr),
-          present_(other.present_) {}
+    MountTable(const MountTable& other) = default;
     MountTable(MountTable&& other) noexcept
         : entries_(std::move(other.entries_)), present_(other.present_) {
         other.present_ = 0;
     }
-    MountTable& operator=(const MountTable& other) {
-        if (this != &other) {
-            if (!other.entries_)
-                entries_.reset();
-            else if (entries_)
-                *entries_ = *other.entries_;
-            else
-                entries_ = std::make_unique<Entries>(*other.entries_);
-            present_ = other.present_;
-        }
-        return *this;
-    }
+    MountTable& operator=(const MountTable& other) = default;
     MountTable& operator=(MountTable&& other) noexcept {
         entries_ = std::move(other.entries_);
         present_ = other.present_;
@@ -121,11 +108,14 @@ class MountTable {
     ~MountTable() = default;
 
     // The mount with this number, made empty if it did not exist yet. Numbers outside 49 to 73
-    // throw std::out_of_range.
+    // throw std::out_of_range. The reference is for storing the mount right away: copying the
+    // table shares its block, and only a later call here or to at() parts the copies again.
     WeaponMount& operator[](int32_t number) {
         const int index = IndexOf(number);
         if (!entries_)
             entries_ = MakeEntries();
+        else
+            Unshare();
         present_ |= Bit(index);
         return (*entries_)[static_cast<std::size_t>(index)].second;
     }
@@ -133,6 +123,7 @@ class MountTable {
     // The mount with this number; throws std::out_of_range if it does not exist.
     WeaponMount& at(int32_t number) {
         const std::size_t index = ExistingIndex(number);  // throws before the block is touched
+        Unshare();
         return (*entries_)[index].second;
     }
     const WeaponMount& at(int32_t number) const {
@@ -166,6 +157,8 @@ class MountTable {
     bool operator==(const MountTable& other) const {
         if (present_ != other.present_)
             return false;
+        if (entries_ == other.entries_)
+            return true;
         for (int index = 0; index < kMountCount; ++index) {
             if (IsPresent(present_, index) &&
                 (*entries_)[static_cast<std::size_t>(index)].second !=
@@ -194,15 +187,22 @@ class MountTable {
         return static_cast<std::size_t>(index);
     }
 
-    static std::unique_ptr<Entries> MakeEntries() {
-        auto entries = std::make_unique<Entries>();
+    static std::shared_ptr<Entries> MakeEntries() {
+        auto entries = std::make_shared<Entries>();
         for (int index = 0; index < kMountCount; ++index)
             (*entries)[static_cast<std::size_t>(index)].first = kFirstMountNumber + index;
         return entries;
     }
 
+    // Gives this table a block of its own before a mount is handed out for writing.
+    void Unshare() {
+        if (entries_.use_count() > 1)
+            entries_ = std::make_shared<Entries>(*entries_);
+    }
+
     // Slots of mounts that do not exist hold a default WeaponMount, so operator[] can hand them
-    // out as they are.
-    std::unique_ptr<Entries> entries_;
+    // out as they are. Copies of a table share the block until one of them is written: the
+    // catalogue copies records far more often than anything changes a mount after reading.
+    std::shared_ptr<Entries> entries_;
     uint32_t present_ = 0;  // bit i: mount kFirstMountNumber + i exists
 };

@@ -57,6 +57,10 @@ TEST(MountTable, CopiesAreIndependentAndCompareByNumbersAndMounts) {
     copy[60].arcKeyword = "RA";
     EXPECT_NE(copy, original);
     EXPECT_EQ(original.at(60).arcKeyword, "FA");
+    // Copies share their mounts until written; a write through either side parts them.
+    const MountTable shared = original;
+    original.at(61).count = 5;
+    EXPECT_EQ(shared.at(61).count, 1);
 
     MountTable assigned;
     assigned[50].count = 9;
@@ -73,6 +77,8 @@ TEST(MountTable, CopiesAreIndependentAndCompareByNumbersAndMounts) {
     MountTable moved = std::move(copy);
     EXPECT_EQ(moved.size(), 25u);
     EXPECT_EQ(moved.at(60).arcKeyword, "RA");
+    EXPECT_TRUE(copy.empty());  // NOLINT(bugprone-use-after-move): moved-from tables are empty
+    EXPECT_EQ(copy.begin(), copy.end());
 }
 
 }  // namespace
