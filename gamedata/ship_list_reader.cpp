@@ -3,7 +3,6 @@
 #include <initializer_list>
 #include <memory>
 #include <unordered_map>
-#include <utility>
 
 #include "gamedata/code_tables.h"
 #include "gamedata/line_reader.h"
@@ -89,14 +88,14 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     spec.shields[3] = ParseIntColumn(columns.nextView());
     ReadInts(columns, spec, {&ShipSpecCore::col25, &ShipSpecCore::col26});
 
+    // Each mount is filled in its slot; every accepted record has all 25.
     for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
-        WeaponMount mount;
+        WeaponMount& mount = spec.mounts[number];
         mount.count = ParseIntColumn(columns.nextView());
-        mount.weaponKeyword = columns.next();
-        mount.arcKeyword = columns.next();
+        mount.weaponKeyword.assign(columns.nextView());
+        mount.arcKeyword.assign(columns.nextView());
         mount.weapon = WeaponCode(mount.weaponKeyword);
         mount.arc = ArcCode(mount.arcKeyword);
-        spec.mounts[number] = std::move(mount);
     }
 
     ReadInts(columns, spec,
