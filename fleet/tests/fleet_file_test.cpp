@@ -15,6 +15,7 @@
 #include "framework/headless/kestrivar_resources.h"
 #include "framework/headless/resource_script.h"
 #include "res/resource.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/temp_dir.h"
 
 #ifndef _WIN32
@@ -202,6 +203,24 @@ TEST_F(FleetFileTest, SaveFailsWithoutADriveC) {
     fs::remove(machine_.Prefix().path() + "/dosdevices/c:");
     WithOwner([&](fw::CDialog& owner) { EXPECT_FALSE(SaveFleet(owner, slots)); });
     EXPECT_THAT(ui_.MessageBoxes(), ElementsAre(Owned(kNotWritten)));
+}
+
+// A write cut short, a flush or close that reports a lost write, a refused rename: each keeps
+// the fleet file the game would read, leaves no temporary file and tells the user.
+TEST_F(FleetFileTest, SaveThatFailsAtAnyStepKeepsTheOldFileAndSaysSo) {
+    using testsupport::FileFault;
+    const std::string previous = Le(2) + Le(1) + ShipRecord(9, "OLD", "");
+    WriteFile(path_, previous);
+    const std::array<SlotState, 3> slots{{{true, Ship(1, "V-CA", "Wasp")}, {}, {}}};
+    for (const FileFault fault : {FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
+                                  FileFault::kCloseFails, FileFault::kRenameFails}) {
+        testsupport::InjectedFileFault injected(fault);
+        WithOwner([&](fw::CDialog& owner) { EXPECT_FALSE(SaveFleet(owner, slots)); });
+        EXPECT_TRUE(injected.Struck()) << static_cast<int>(fault);
+    }
+    EXPECT_EQ(ReadFile(path_), previous);
+    EXPECT_THAT(TemporaryFilesIn(machine_.DriveC()), IsEmpty());
+    EXPECT_EQ(ui_.MessageBoxes(), std::vector<fw::MessageBoxRecord>(4, Owned(kNotWritten)));
 }
 
 // A full disk, made by a file size limit in a child process (writes past it fail with EFBIG

@@ -5,8 +5,10 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fleet/tests/test_machine.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -124,6 +126,27 @@ TEST_F(VezireZaradudSettingsTest, WriteToAReadOnlyFileFailsAndChangesNothing) {
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFile(ini_), before);
 }
+
+#ifndef _WIN32
+// The game's file survives any failed step of a write byte for byte, with no temporary file
+// left beside it.
+TEST_F(VezireZaradudSettingsTest, WriteThatFailsAtAnyStepChangesNothing) {
+    using testsupport::FileFault;
+    const std::string before = "; mission settings\r\n[Mul_HumanVezireZaradud]\r\nDefSats=5\r\n";
+    WriteFile(ini_, before);
+    for (const FileFault fault : {FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
+                                  FileFault::kCloseFails, FileFault::kRenameFails}) {
+        testsupport::InjectedFileFault injected(fault);
+        EXPECT_FALSE(SettingsWith({1, 2, 0, 3, 4}).Write());
+        EXPECT_TRUE(injected.Struck()) << static_cast<int>(fault);
+    }
+    EXPECT_EQ(ReadFile(ini_), before);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(ini_).parent_path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"scripts.ini"});
+}
+#endif
 
 TEST(VezireZaradudSettingsWithoutGame, ReadAndWriteFailWhenTheGameIsNotInstalled) {
     fleettest::TestMachine machine;

@@ -8,9 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/file_faults.h"
 #include "tests/support/temp_dir.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -69,7 +75,24 @@ TEST(FileReplace, FailsWithoutHarmWhenTheFileCannotBeReplaced) {
               (std::vector<std::string>{"folder.FLT", "plain-file", "read-only.FLT"}));
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+
+// The game may hold its file open without letting others delete it: then the rename is refused,
+// and the old file stays with no temporary file left beside it.
+TEST(FileReplaceWin32, FailsWhileAnotherProgramHoldsTheFile) {
+    TempDir dir;
+    const std::string path = dir / "scripts.ini";
+    WriteFile(path, "old");
+    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(hostcall::ReplaceFileContents(path, "new"));
+    CloseHandle(held);
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"scripts.ini"});
+}
+
+#else
 
 TEST(FileReplaceWine, KeepsPermissionsAndReplacesALinkItself) {
     TempDir dir;
@@ -110,6 +133,23 @@ TEST(FileReplaceWine, LeavesTheOldFileWhenTheDiskIsFull) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the full disk went unnoticed";
     EXPECT_EQ(ReadFile(path), "previous fleet");
     EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+}
+
+// Each step of the replacement failing in turn: the old file stays byte for byte and the
+// temporary file goes.
+TEST(FileReplaceWine, AnyFailedStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    using testsupport::FileFault;
+    for (const FileFault fault : {FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
+                                  FileFault::kCloseFails, FileFault::kRenameFails}) {
+        TempDir dir;
+        const std::string path = dir / "Kestrivar.FLT";
+        WriteFile(path, "previous fleet");
+        testsupport::InjectedFileFault injected(fault);
+        EXPECT_FALSE(hostcall::ReplaceFileContents(path, std::string(5000, 'n')));
+        EXPECT_TRUE(injected.Struck()) << static_cast<int>(fault);
+        EXPECT_EQ(ReadFile(path), "previous fleet");
+        EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+    }
 }
 
 TEST(FileReplaceWine, FailsInAReadOnlyDirectory) {

@@ -1,0 +1,118 @@
+#include "tests/support/file_faults.h"
+
+#ifndef _WIN32
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using testsupport::FileFault;
+
+bool g_armed = false;
+FileFault g_fault = FileFault::kWriteStopsPartWay;
+bool g_struck = false;
+bool g_partWritten = false;
+
+// The writers name their temporary files "<target>.tmp-<pid>-<n>".
+bool IsTemporaryPath(const char* path) {
+    return path != nullptr && std::strstr(path, ".tmp-") != nullptr;
+}
+
+bool IsTemporaryFile(int fd) {
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char target[4096];
+    const ssize_t length = ::readlink(link, target, sizeof target - 1);
+    if (length <= 0)
+        return false;
+    target[length] = '\0';
+    return IsTemporaryPath(target);
+}
+
+bool Strikes(FileFault fault, int fd) {
+    return g_armed && g_fault == fault && IsTemporaryFile(fd);
+}
+
+// The C library's definition, which the ones below hide.
+template <typename Function>
+Function Next(const char* name) {
+    return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+namespace testsupport {
+
+InjectedFileFault::InjectedFileFault(FileFault fault) {
+    g_fault = fault;
+    g_struck = false;
+    g_partWritten = false;
+    g_armed = true;
+}
+
+InjectedFileFault::~InjectedFileFault() {
+    g_armed = false;
+}
+
+bool InjectedFileFault::Struck() const {
+    return g_struck;
+}
+
+}  // namespace testsupport
+
+extern "C" {
+
+ssize_t write(int fd, const void* buffer, size_t count) {
+    static const auto next = Next<ssize_t (*)(int, const void*, size_t)>("write");
+    if (Strikes(FileFault::kWriteStopsPartWay, fd)) {
+        g_struck = true;
+        if (!g_partWritten && count > 1) {
+            g_partWritten = true;
+            return next(fd, buffer, count / 2);
+        }
+        errno = EIO;
+        return -1;
+    }
+    return next(fd, buffer, count);
+}
+
+int fsync(int fd) {
+    static const auto next = Next<int (*)(int)>("fsync");
+    if (Strikes(FileFault::kFlushFails, fd)) {
+        g_struck = true;
+        errno = EIO;
+        return -1;
+    }
+    return next(fd);
+}
+
+int close(int fd) {
+    static const auto next = Next<int (*)(int)>("close");
+    if (Strikes(FileFault::kCloseFails, fd)) {
+        g_struck = true;
+        next(fd);
+        errno = EIO;
+        return -1;
+    }
+    return next(fd);
+}
+
+int rename(const char* from, const char* to) {
+    static const auto next = Next<int (*)(const char*, const char*)>("rename");
+    if (g_armed && g_fault == FileFault::kRenameFails && IsTemporaryPath(from)) {
+        g_struck = true;
+        errno = EACCES;
+        return -1;
+    }
+    return next(from, to);
+}
+
+}  // extern "C"
+
+#endif
