@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -205,22 +206,22 @@ TEST_F(FleetFileTest, SaveFailsWithoutADriveC) {
     EXPECT_THAT(ui_.MessageBoxes(), ElementsAre(Owned(kNotWritten)));
 }
 
-// A write cut short, a flush or close that reports a lost write, a refused rename: each keeps
-// the fleet file the game would read, leaves no temporary file and tells the user.
+// A full disk, a write cut short, a flush or close that reports a lost write, a refused rename:
+// each keeps the fleet file the game would read, leaves no temporary file and tells the user.
 TEST_F(FleetFileTest, SaveThatFailsAtAnyStepKeepsTheOldFileAndSaysSo) {
     using testsupport::FileFault;
     const std::string previous = Le(2) + Le(1) + ShipRecord(9, "OLD", "");
     WriteFile(path_, previous);
     const std::array<SlotState, 3> slots{{{true, Ship(1, "V-CA", "Wasp")}, {}, {}}};
-    for (const FileFault fault : {FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
-                                  FileFault::kCloseFails, FileFault::kRenameFails}) {
+    for (const FileFault fault : testsupport::kEveryFileFault) {
         testsupport::InjectedFileFault injected(fault);
         WithOwner([&](fw::CDialog& owner) { EXPECT_FALSE(SaveFleet(owner, slots)); });
         EXPECT_TRUE(injected.Struck()) << static_cast<int>(fault);
     }
     EXPECT_EQ(ReadFile(path_), previous);
     EXPECT_THAT(TemporaryFilesIn(machine_.DriveC()), IsEmpty());
-    EXPECT_EQ(ui_.MessageBoxes(), std::vector<fw::MessageBoxRecord>(4, Owned(kNotWritten)));
+    EXPECT_EQ(ui_.MessageBoxes(), std::vector<fw::MessageBoxRecord>(
+                                      std::size(testsupport::kEveryFileFault), Owned(kNotWritten)));
 }
 
 // A full disk, made by a file size limit in a child process (writes past it fail with EFBIG

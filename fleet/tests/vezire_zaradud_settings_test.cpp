@@ -134,8 +134,7 @@ TEST_F(VezireZaradudSettingsTest, WriteThatFailsAtAnyStepChangesNothing) {
     using testsupport::FileFault;
     const std::string before = "; mission settings\r\n[Mul_HumanVezireZaradud]\r\nDefSats=5\r\n";
     WriteFile(ini_, before);
-    for (const FileFault fault : {FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
-                                  FileFault::kCloseFails, FileFault::kRenameFails}) {
+    for (const FileFault fault : testsupport::kEveryFileFault) {
         testsupport::InjectedFileFault injected(fault);
         EXPECT_FALSE(SettingsWith({1, 2, 0, 3, 4}).Write());
         EXPECT_TRUE(injected.Struck()) << static_cast<int>(fault);

@@ -139,8 +139,7 @@ TEST(FileReplaceWine, LeavesTheOldFileWhenTheDiskIsFull) {
 // temporary file goes.
 TEST(FileReplaceWine, AnyFailedStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
     using testsupport::FileFault;
-    for (const FileFault fault : {FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
-                                  FileFault::kCloseFails, FileFault::kRenameFails}) {
+    for (const FileFault fault : testsupport::kEveryFileFault) {
         TempDir dir;
         const std::string path = dir / "Kestrivar.FLT";
         WriteFile(path, "previous fleet");

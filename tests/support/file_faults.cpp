@@ -70,6 +70,11 @@ extern "C" {
 
 ssize_t write(int fd, const void* buffer, size_t count) {
     static const auto next = Next<ssize_t (*)(int, const void*, size_t)>("write");
+    if (Strikes(FileFault::kDiskFull, fd)) {
+        g_struck = true;
+        errno = ENOSPC;
+        return -1;
+    }
     if (Strikes(FileFault::kWriteStopsPartWay, fd)) {
         g_struck = true;
         if (!g_partWritten && count > 1) {
