@@ -1,6 +1,7 @@
 #include "fleet/fleet_file.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "framework/afx.h"
 #include "framework/constants.h"
@@ -11,24 +12,18 @@
 
 namespace {
 
-// Closes the fleet file on every way out of ReadFleetFile.
-class FileCloser {
-  public:
-    explicit FileCloser(FILE* file) : file_(file) {}
-    ~FileCloser() { std::fclose(file_); }
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-
-  private:
-    FILE* file_;
-};
-
-bool ReadInt32(FILE* file, int32_t& value) {
-    unsigned char bytes[4];
-    if (std::fread(bytes, sizeof bytes, 1, file) != 1)
-        return false;
-    value = static_cast<int32_t>(ReadLittleEndian32(bytes));
-    return true;
+// Up to `limit` bytes from the start of the file; fewer at its end or at a read error.
+std::vector<unsigned char> ReadFileStart(FILE* file, size_t limit) {
+    std::vector<unsigned char> bytes(limit);
+    size_t got = 0;
+    while (got < limit) {
+        const size_t read = std::fread(bytes.data() + got, 1, limit - got, file);
+        if (read == 0)
+            break;
+        got += read;
+    }
+    bytes.resize(got);
+    return bytes;
 }
 
 }  // namespace
@@ -48,36 +43,12 @@ FleetFileContents ReadFleetFile() {
     FILE* file = platform::OpenFile(kFleetFilePath, "rb");
     if (file == nullptr)
         return contents;
-    const FileCloser closer(file);
-
-    int32_t version = 0;
-    if (!ReadInt32(file, version))
-        return contents;
-    if (version != kFleetFileVersion) {
+    const std::vector<unsigned char> bytes = ReadFileStart(file, kFleetFileReadLimit);
+    std::fclose(file);
+    if (DecodeFleetFile(bytes.data(), bytes.size(), contents) == FleetFileKind::kOtherRelease)
         fw::AfxMessageBox(kIncompatibleReleaseMessage, fw::kMbOk | fw::kMbIconExclamation,
                           kIncompatibleReleaseCaption);
-        return contents;
-    }
-    int32_t count = 0;
-    if (!ReadInt32(file, count))
-        return contents;
-
-    const size_t wanted = count < 0 || static_cast<size_t>(count) > kMaxSlotsRead
-                              ? kMaxSlotsRead
-                              : static_cast<size_t>(count);
-    for (size_t i = 0; i < wanted; ++i) {
-        unsigned char record[kFleetSlotSize];
-        const size_t got = std::fread(record, 1, sizeof record, file);
-        if (got == 0)
-            break;  // the end of the file: the rest stay zero
-        contents.records[i] = DecodeFleetSlot(record, got);
-    }
-    contents.count = count;
     return contents;
-}
-
-int SlotsFilledByCount(int32_t count) {
-    return count >= 0 && count <= 2 ? count : 3;
 }
 
 void RemoveFleetFile(fw::CDialog& owner) {

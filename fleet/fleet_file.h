@@ -40,23 +40,11 @@ bool WriteFleetFile(const std::array<SlotState, 3>& slots);
 // the fleet will be played, in a box owned by `owner`. Returns WriteFleetFile's result.
 bool SaveFleet(fw::CDialog& owner, const std::array<SlotState, 3>& slots);
 
-// What a Load takes from the file: the count as stored (0 when nothing was read) and up to ten
-// records, zero beyond what the file held.
-struct FleetFileContents {
-    int32_t count = 0;
-    std::array<FleetSlot, kMaxSlotsRead> records{};
-};
-
 // Reads the fleet file. A missing file, or one too short for the version or the count, gives
 // count 0 silently. A file of another release shows "Kestrivar and Script are incompatible
-// releases." (caption "Error", owned by no window) and gives count 0. Otherwise `count`
-// records are read, at most ten and ten when the count is negative; a record cut short by the
-// end of the file is zero-filled, and records beyond the end stay zero.
+// releases." (caption "Error", owned by no window) and gives count 0. Otherwise the contents
+// as DecodeFleetFile gives them.
 FleetFileContents ReadFleetFile();
-
-// How many slots, from slot 1 on, a count read from the file fills: none for 0, one for 1, two
-// for 2, all three for anything else (a stored count above 3 or below 0 fills all three).
-int SlotsFilledByCount(int32_t count);
 
 // "Remove Custom Fleet Settings": asks before deleting an existing file and reports the
 // outcome, all in boxes owned by `owner`. With no file there, it only reports that the settings

@@ -1,5 +1,7 @@
 #include "fleet/fleet_file_codec.h"
 
+#include <algorithm>
+
 #include <cstring>
 
 namespace {
@@ -75,4 +77,33 @@ std::string EncodeFleetFile(const std::array<SlotState, 3>& slots) {
         bytes.append(reinterpret_cast<const char*>(record), kFleetSlotSize);
     }
     return bytes;
+}
+
+FleetFileKind DecodeFleetFile(const unsigned char* bytes, size_t size,
+                              FleetFileContents& contents) {
+    contents = FleetFileContents();
+    // The release number is judged as soon as it is there, even if the count is not.
+    if (size < 4)
+        return FleetFileKind::kTooShort;
+    if (static_cast<int32_t>(ReadLittleEndian32(bytes)) != kFleetFileVersion)
+        return FleetFileKind::kOtherRelease;
+    if (size < kFleetHeaderSize)
+        return FleetFileKind::kTooShort;
+    const auto count = static_cast<int32_t>(ReadLittleEndian32(bytes + 4));
+    const size_t wanted = count < 0 || static_cast<size_t>(count) > kMaxSlotsRead
+                              ? kMaxSlotsRead
+                              : static_cast<size_t>(count);
+    for (size_t i = 0; i < wanted; ++i) {
+        const size_t offset = kFleetHeaderSize + i * kFleetSlotSize;
+        if (offset >= size)
+            break;  // the end of the file: the rest stay zero
+        contents.records[i] =
+            DecodeFleetSlot(bytes + offset, std::min(size - offset, kFleetSlotSize));
+    }
+    contents.count = count;
+    return FleetFileKind::kFleet;
+}
+
+int SlotsFilledByCount(int32_t count) {
+    return count >= 0 && count <= 2 ? count : 3;
 }

@@ -36,5 +36,31 @@ void EncodeFleetSlot(const FleetSlot& slot, unsigned char (&out)[kFleetSlotSize]
 // A record from `size` bytes of a file (size may be short: missing bytes read as zero).
 FleetSlot DecodeFleetSlot(const unsigned char* bytes, size_t size);
 
+// What a Load takes from the file: the count as stored (0 when nothing was read) and up to ten
+// records, zero beyond what the file held.
+struct FleetFileContents {
+    int32_t count = 0;
+    std::array<FleetSlot, kMaxSlotsRead> records{};
+};
+
+// The most of a file that a Load reads: the header and ten records. Bytes after it are ignored.
+constexpr size_t kFleetFileReadLimit = kFleetHeaderSize + kMaxSlotsRead * kFleetSlotSize;
+
+enum class FleetFileKind {
+    kTooShort,      // no release number, or a release number of 2 but no count
+    kOtherRelease,  // a release number other than 2
+    kFleet,
+};
+
+// Decodes the first `size` bytes of a fleet file. A file of this release gives its count as
+// stored and `count` records, at most ten and ten when the count is negative; a record cut short
+// by the end of the bytes is zero-filled, records beyond the end stay zero. Anything else leaves
+// `contents` empty (count 0).
+FleetFileKind DecodeFleetFile(const unsigned char* bytes, size_t size, FleetFileContents& contents);
+
+// How many slots, from slot 1 on, a count read from the file fills: none for 0, one for 1, two
+// for 2, all three for anything else (a stored count above 3 or below 0 fills all three).
+int SlotsFilledByCount(int32_t count);
+
 uint32_t ReadLittleEndian32(const unsigned char* bytes);
 void WriteLittleEndian32(unsigned char* bytes, uint32_t value);

@@ -1,9 +1,10 @@
-// Arbitrary bytes as the fleet file: the header's ship count, then up to ten 104-byte records
-// decoded the way Load takes them (a short file gives zero bytes for what it lacks; a negative
-// count or one above ten reads ten), the first three placed into slots by the count; those
-// slots are encoded into a new file, which is decoded again.
+// Arbitrary bytes as the fleet file, decoded as Load decodes them (DecodeFleetFile), the slots
+// a Load fills by the count placed, those slots encoded into a new file, which is decoded again.
+// Inputs that do not start with this release's number are decoded a second time with it put in
+// front, so that the records of every input reach the decoder.
 //
-// Checks: a name read back from a record is at most its field's size (16 and 40 bytes); the file
+// Checks: only a file of this release gives a count; a name read back from a record is at most
+// its field's size (16 and 40 bytes); records the file does not hold read as zero; the file
 // written holds the header (version 2, the number of occupied slots) and one record per
 // occupied slot; reading the written file gives the same slots (same names, same numbers); and
 // writing those again gives the same bytes. Slots are compared by their names' text, not their
@@ -14,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "fleet/fleet_file_codec.h"
 #include "fleet/fleet_slot.h"
@@ -25,30 +27,27 @@ namespace {
 
 using Slots = std::array<SlotState, 3>;
 
-// The slots a file fills. The release number is not checked here: that is the reader's first
-// step, and records are decoded whatever it says so that the codec sees every input.
+// Decodes a file and places the records into slots as Load does.
 Slots ReadSlots(const unsigned char* bytes, size_t size) {
-    unsigned char header[kFleetHeaderSize] = {};
-    std::copy(bytes, bytes + std::min(size, kFleetHeaderSize), header);
-    const auto count = static_cast<int32_t>(ReadLittleEndian32(header + 4));
-    const size_t recordsRead = count < 0 || static_cast<size_t>(count) > kMaxSlotsRead
-                                   ? kMaxSlotsRead
-                                   : static_cast<size_t>(count);
-
+    FleetFileContents contents;
+    const FleetFileKind kind = DecodeFleetFile(bytes, size, contents);
+    Require(kind == FleetFileKind::kFleet || contents.count == 0,
+            "only a file of this release gives a count");
+    const size_t held = size > kFleetHeaderSize
+                            ? (size - kFleetHeaderSize + kFleetSlotSize - 1) / kFleetSlotSize
+                            : 0;
     Slots slots;
-    for (size_t i = 0; i < slots.size() && i < recordsRead; ++i) {
-        const size_t offset = kFleetHeaderSize + i * kFleetSlotSize;
-        const size_t available = size > offset ? std::min(size - offset, kFleetSlotSize) : 0;
-        static const unsigned char kNothing[1] = {};
-        const FleetSlot slot =
-            DecodeFleetSlot(available > 0 ? bytes + offset : kNothing, available);
+    for (size_t i = 0; i < contents.records.size(); ++i) {
+        const FleetSlot& slot = contents.records[i];
         Require(ShipCodeText(slot).size() <= FleetSlot::kShipCodeSize &&
                     FighterTypeText(slot).size() <= FleetSlot::kFighterTypeSize,
                 "a name read back fits its field");
-        // A count of 1 fills slot 1, a count of 2 slots 1 and 2; any other non-zero count, a
-        // negative one too, fills all three.
-        slots[i].occupied = count != 0 && !(count > 0 && static_cast<size_t>(count) <= i);
-        slots[i].slot = slot;
+        Require(i < held || slot == FleetSlot{}, "a record the file does not hold reads as zero");
+    }
+    const int filled = SlotsFilledByCount(contents.count);
+    for (int i = 0; i < filled; ++i) {
+        slots[static_cast<size_t>(i)].occupied = true;
+        slots[static_cast<size_t>(i)].slot = contents.records[static_cast<size_t>(i)];
     }
     return slots;
 }
@@ -66,10 +65,10 @@ bool SameSlot(const FleetSlot& a, const FleetSlot& b) {
     return sameNames && left == right;
 }
 
-}  // namespace
+// Reads the file, writes what it read and reads that again.
+void RoundTrip(const unsigned char* bytes, size_t size) {
+    const Slots read = ReadSlots(bytes, size);
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const Slots read = ReadSlots(data, size);
     const std::string written = EncodeFleetFile(read);
 
     size_t occupied = 0;
@@ -95,5 +94,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ++next;
     }
     Require(EncodeFleetFile(reread) == written, "writing what was read back gives the same bytes");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    RoundTrip(data, size);
+    if (size < 4 || ReadLittleEndian32(data) != static_cast<uint32_t>(kFleetFileVersion)) {
+        std::vector<unsigned char> thisRelease(4);
+        WriteLittleEndian32(thisRelease.data(), static_cast<uint32_t>(kFleetFileVersion));
+        thisRelease.insert(thisRelease.end(), data, data + size);
+        RoundTrip(thisRelease.data(), thisRelease.size());
+    }
     return 0;
 }
