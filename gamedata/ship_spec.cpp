@@ -1,7 +1,6 @@
 #include "gamedata/ship_spec.h"
 
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -11,20 +10,6 @@ bool SameBits(float a, float b) {
 }
 
 }  // namespace
-
-SharedCraft& SharedCraft::operator=(const ShipSpecCore& core) {
-    core_ = std::make_shared<const ShipSpecCore>(core);
-    return *this;
-}
-
-const ShipSpecCore& SharedCraft::operator*() const {
-    static const ShipSpecCore kEmptyBay;
-    return core_ ? *core_ : kEmptyBay;
-}
-
-bool SharedCraft::operator==(const SharedCraft& other) const {
-    return core_ == other.core_ || **this == *other;
-}
 
 bool WeaponMount::operator==(const WeaponMount& other) const {
     return weapon == other.weapon && count == other.count && arc == other.arc &&
