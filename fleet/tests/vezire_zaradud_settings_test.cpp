@@ -140,10 +140,8 @@ TEST_F(VezireZaradudSettingsTest, WriteThatFailsAtAnyStepChangesNothing) {
         EXPECT_TRUE(injected.Struck()) << static_cast<int>(fault);
     }
     EXPECT_EQ(ReadFile(ini_), before);
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(ini_).parent_path()))
-        names.push_back(entry.path().filename().string());
-    EXPECT_EQ(names, std::vector<std::string>{"scripts.ini"});
+    EXPECT_EQ(testsupport::FileNamesIn(fs::path(ini_).parent_path().string()),
+              std::vector<std::string>{"scripts.ini"});
 }
 #endif
 

@@ -27,17 +27,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::FileNamesIn;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 using testsupport::WriteFile;
-
-std::vector<std::string> Entries(const std::string& directory) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(directory))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(FileReplace, CreatesAndReplacesWholeFilesByteForByte) {
     TempDir dir;
@@ -50,7 +43,7 @@ TEST(FileReplace, CreatesAndReplacesWholeFilesByteForByte) {
     ASSERT_TRUE(hostcall::ReplaceFileContents(path, ""));
     EXPECT_TRUE(fs::exists(path));
     EXPECT_EQ(fs::file_size(path), 0u);
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+    EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
 }
 
 TEST(FileReplace, FailsWithoutHarmWhenTheFileCannotBeReplaced) {
@@ -71,7 +64,7 @@ TEST(FileReplace, FailsWithoutHarmWhenTheFileCannotBeReplaced) {
     EXPECT_EQ(ReadFile(dir / "plain-file"), "plain");
     EXPECT_TRUE(fs::is_directory(dir / "folder.FLT"));
     EXPECT_TRUE(fs::is_empty(dir / "folder.FLT"));
-    EXPECT_EQ(Entries(dir.path()),
+    EXPECT_EQ(FileNamesIn(dir.path()),
               (std::vector<std::string>{"folder.FLT", "plain-file", "read-only.FLT"}));
 }
 
@@ -89,7 +82,7 @@ TEST(FileReplaceWin32, FailsWhileAnotherProgramHoldsTheFile) {
     EXPECT_FALSE(hostcall::ReplaceFileContents(path, "new"));
     CloseHandle(held);
     EXPECT_EQ(ReadFile(path), "old");
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"scripts.ini"});
+    EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"scripts.ini"});
 }
 
 #else
@@ -132,7 +125,7 @@ TEST(FileReplaceWine, LeavesTheOldFileWhenTheDiskIsFull) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the full disk went unnoticed";
     EXPECT_EQ(ReadFile(path), "previous fleet");
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+    EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
 }
 
 // Each step of the replacement failing in turn: the old file stays byte for byte and the
@@ -147,7 +140,7 @@ TEST(FileReplaceWine, AnyFailedStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
         EXPECT_FALSE(hostcall::ReplaceFileContents(path, std::string(5000, 'n')));
         EXPECT_TRUE(injected.Struck()) << static_cast<int>(fault);
         EXPECT_EQ(ReadFile(path), "previous fleet");
-        EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+        EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
     }
 }
 
@@ -161,7 +154,7 @@ TEST(FileReplaceWine, FailsInAReadOnlyDirectory) {
     EXPECT_FALSE(hostcall::ReplaceFileContents(path, "new"));
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(ReadFile(path), "old");
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+    EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
 }
 
 #endif

@@ -20,6 +20,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::FileNamesIn;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 using testsupport::WriteFile;
@@ -171,14 +172,6 @@ TEST(ProfileStrings, WriteRefusesAReadOnlyFile) {
     EXPECT_EQ(ReadFile(path), original);
 }
 
-std::vector<std::string> Entries(const std::string& directory) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(directory))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Edited in place where Wine's own WritePrivateProfileStringA would rewrite the whole file.
 TEST(ProfileStrings, WriteKeepsEveryOtherByte) {
     TempDir dir;
@@ -209,7 +202,7 @@ TEST(ProfileStrings, WriteKeepsEveryOtherByte) {
               "\r\n"
               "[Other]\n"
               "FRDs=9\n");
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"scripts.ini"});
+    EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"scripts.ini"});
 }
 
 TEST(ProfileStrings, WriteLeavesAUtf16FileAlone) {
@@ -252,7 +245,7 @@ TEST(ProfileStringsWine, WriteFailsInAReadOnlyDirectory) {
     EXPECT_FALSE(hostcall::WriteProfileString("S", "k", "2", dir / "new.ini"));
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(ReadFile(path), "[S]\r\nk=1\r\n");
-    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"scripts.ini"});
+    EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"scripts.ini"});
 }
 
 #endif

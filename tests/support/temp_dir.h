@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -26,5 +27,7 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // Reads a whole file; empty when it cannot be read.
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
+// The names of the entries of a directory, sorted.
+std::vector<std::string> FileNamesIn(const std::string& directory);
 
 }  // namespace testsupport
