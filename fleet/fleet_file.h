@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "fleet/fleet_file_codec.h"
 #include "fleet/fleet_slot.h"
@@ -21,6 +22,10 @@ constexpr char kFleetFilePath[] = "C:\\Kestrivar.FLT";
 constexpr char kFleetSavedMessage[] =
     "Fleet saved... you will now play this fleet in your next battle.";
 constexpr char kFleetWriteFailedMessage[] = "Aack, could not write to C:\\Kestrivar.FLT!";
+// The same message for another file the program writes, named by its full Windows path.
+inline std::string CouldNotWriteMessage(const std::string& windowsPath) {
+    return "Aack, could not write to " + windowsPath + "!";
+}
 constexpr char kIncompatibleReleaseMessage[] = "Kestrivar and Script are incompatible releases.";
 constexpr char kIncompatibleReleaseCaption[] = "Error";
 constexpr char kRemoveQuestion[] = "Are you sure you want to erase your custom fleet settings?";

@@ -154,7 +154,9 @@ void CKestrivarDlg::OnOK() {
     fw::CDialog::OnOK();
 }
 
-// A list without a selection has no value to store: its key keeps what scripts.ini holds.
+// A list without a selection has no value to store: its key keeps what scripts.ini holds. A
+// failed write is shown as the fleet file's is, after its outcome, so the player does not go into
+// the battle with settings they did not choose.
 void CKestrivarDlg::WriteSectorAssaultSettings() {
     VezireZaradudSettings settings;
     unsigned keys = VezireZaradudSettings::kBaseDamageKey | VezireZaradudSettings::kPlanetDamageKey;
@@ -177,7 +179,9 @@ void CKestrivarDlg::WriteSectorAssaultSettings() {
     }
     settings.SetBaseDamage(BaseDamage);
     settings.SetPlanetDamage(PlanetDamage);
-    settings.WriteKeys(keys);  // a failure leaves scripts.ini as it was; nothing is shown
+    std::string path;
+    if (!settings.WriteKeys(keys) && VezireZaradudSettings::GetFilePath(path))
+        MessageBox(CouldNotWriteMessage(path));
 }
 
 // Reads the fleet file into the slots it reaches and the mission's settings into their

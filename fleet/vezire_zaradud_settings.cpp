@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "gamedata/game_directory.h"
 #include "gamedata/number_text.h"
@@ -15,15 +17,15 @@ constexpr char kFileName[] = "scripts.ini";
 // A value is read into a buffer of this size, so at most 63 of its characters count.
 constexpr size_t kValueBufferSize = 64;
 
-bool GetSettingsPath(std::string& path) {
+}  // namespace
+
+bool VezireZaradudSettings::GetFilePath(std::string& path) {
     std::string directory;
     if (!GetScriptsDirectory(directory))
         return false;
     path = directory + kFileName;
     return true;
 }
-
-}  // namespace
 
 struct VezireZaradudSettings::Entry {
     const char* key;
@@ -42,7 +44,7 @@ const VezireZaradudSettings::Entry VezireZaradudSettings::kEntries[5] = {
 
 bool VezireZaradudSettings::Read() {
     std::string path;
-    if (!GetSettingsPath(path))
+    if (!GetFilePath(path))
         return false;
     for (const Entry& entry : kEntries) {
         char buffer[kValueBufferSize];
@@ -55,15 +57,15 @@ bool VezireZaradudSettings::Read() {
 
 bool VezireZaradudSettings::WriteKeys(unsigned keys) const {
     std::string path;
-    if (!GetSettingsPath(path))
+    if (!GetFilePath(path))
         return false;
+    std::vector<std::pair<std::string, std::string>> values;
     for (const Entry& entry : kEntries) {
         if ((keys & entry.bit) == 0)
             continue;
         char text[kValueBufferSize];
         std::snprintf(text, sizeof text, "%d", static_cast<int>(this->*entry.field));
-        if (!platform::WriteProfileString(kSection, entry.key, text, path))
-            return false;
+        values.emplace_back(entry.key, text);
     }
-    return true;
+    return platform::WriteProfileStrings(kSection, values, path);
 }

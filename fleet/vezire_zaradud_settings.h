@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The five values of the game's Sector Assault mission that the main dialog edits, kept in the
 // game's scripts.ini (the scripts directory of the game's install, section
@@ -34,14 +35,17 @@ class VezireZaradudSettings {
     // unchanged, when the game's registry entry is missing.
     bool Read();
 
-    // Stores all five fields ("%d"), key by key in field order. False when the game's registry
-    // entry is missing (nothing written) or a key cannot be written (the keys before it stay
-    // written, the ones after it are not tried).
+    // Stores all five fields ("%d") in one replacement of the file: either all five are stored
+    // or, on any failure, none, and the file stays as it was. False when the game's registry
+    // entry is missing (nothing written) or the file cannot be written.
     bool Write() const { return WriteKeys(kAllKeys); }
 
     // As Write, for the keys whose bits are set in `keys` only; the others keep what the file
     // holds (a list without a selection has no value to store).
     bool WriteKeys(unsigned keys) const;
+
+    // The file's full Windows path; false when the game's registry entry is missing.
+    static bool GetFilePath(std::string& path);
 
   private:
     int32_t DefSats = 0;

@@ -121,7 +121,7 @@ FleetSlot CPickShipDlg::FillSlot() const {
     FleetSlot slot;
     if (!HasShip())
         return slot;
-    SetShipCode(slot, m_shipCodeText);
+    SetShipCode(slot, ShipName());
     slot.baseBpv = ParseInt(m_bpvText);
     slot.adjustedBpv = ParseInt(m_adjustedBpvText);
     slot.marinesTaken = m_loadout.marines;
@@ -133,8 +133,16 @@ FleetSlot CPickShipDlg::FillSlot() const {
     slot.missileReloads = m_loadout.missileReloads;
     slot.fighterBays = m_loadout.fighterBays;
     slot.fightersPerBay = m_loadout.fightersPerBay;
-    SetFighterType(slot, m_loadout.fighterTypeText);
+    SetFighterType(slot, FighterTypeName());
     return slot;
+}
+
+const std::string& CPickShipDlg::ShipName() const {
+    return m_currentShip->className;
+}
+
+const std::string& CPickShipDlg::FighterTypeName() const {
+    return m_loadout.hasFighterType ? m_loadout.fighterType->className : m_loadout.fighterTypeText;
 }
 
 void CPickShipDlg::RecomputeAdjustedBpv(bool show) {
@@ -155,9 +163,8 @@ void CPickShipDlg::OnOK() {
     if (!UpdateData(true))
         return;
     // A name is never cut into a different one; the user can pick another ship or cancel.
-    if (!NameFitsField(m_shipCodeText, "class name", FleetSlot::kShipCodeSize) ||
-        !NameFitsField(m_loadout.fighterTypeText, "fighter class name",
-                       FleetSlot::kFighterTypeSize)) {
+    if (!NameFitsField(ShipName(), "class name", FleetSlot::kShipCodeSize) ||
+        !NameFitsField(FighterTypeName(), "fighter class name", FleetSlot::kFighterTypeSize)) {
         return;
     }
     EndDialog(fw::kIdOk);

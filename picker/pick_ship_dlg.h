@@ -78,6 +78,10 @@ class CPickShipDlg : public fw::CDialog {
     // Shows why a name cannot be stored in a field of `fieldSize` bytes and returns false, or
     // returns true when it fits.
     bool NameFitsField(const std::string& name, const char* what, size_t fieldSize);
+    // The names handed back, from the catalogue's records rather than the controls: a control
+    // cuts a name at a zero byte, which would store a different ship or fighter.
+    const std::string& ShipName() const;
+    const std::string& FighterTypeName() const;
 
     // Bound to controls, in the order DoDataExchange binds them (the loadout fields in between
     // live in m_loadout).

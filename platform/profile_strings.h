@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 // windows.h defines both names below as macros for the win.ini functions; in a file that
 // included it first they would rename these declarations.
@@ -35,5 +37,12 @@ size_t GetProfileString(const std::string& section, const std::string& key,
 // the one set or added keeps its bytes.
 bool WriteProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& windowsPath);
+
+// Sets several keys ("key", "value") of one section in one replacement of the file: either all
+// of them are stored or, on any failure, none, and the file stays as it was. The keys are set in
+// the order given, each as WriteProfileString would.
+bool WriteProfileStrings(const std::string& section,
+                         const std::vector<std::pair<std::string, std::string>>& entries,
+                         const std::string& windowsPath);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <list>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "fleet/kestrivar_dlg.h"
 #include "fleet/tests/kestrivar_dialog_fixture.h"
 #include "fleet/tests/test_machine.h"
+#include "fleet/vezire_zaradud_settings.h"
 #include "framework/constants.h"
 #include "res/resource.h"
 #include "tests/support/temp_dir.h"
@@ -139,6 +141,23 @@ TEST_P(MainDialogFleet, SectorAssaultSaveWithoutChangesWritesZeros) {
               "[Mul_HumanVezireZaradud]\r\nDefSats=0\r\nFRDs=0\r\nPlanetType=0\r\n"
               "BaseDamage=0\r\nPlanetDamage=0\r\n");
     EXPECT_EQ(ReadFile(machine.FleetFile()), FleetBytes({}));
+}
+
+// A read-only scripts.ini: the player is told after the fleet file's outcome, and the dialog
+// still closes as Save always does.
+TEST_P(MainDialogFleet, SectorAssaultSaveThatCannotWriteTheSettingsSaysSo) {
+    const std::string scriptsIni = machine.InstallGame();
+    WriteFile(scriptsIni, "[Mul_HumanVezireZaradud]\r\nDefSats=4\r\n");
+    const auto write = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                       std::filesystem::perms::others_write;
+    std::filesystem::permissions(scriptsIni, write, std::filesystem::perm_options::remove);
+    EXPECT_EQ(Run(1, [](fw::DialogDriver& d) { d.Click(fw::kIdOk); }), fw::kIdOk);
+    std::filesystem::permissions(scriptsIni, write, std::filesystem::perm_options::add);
+    std::string windowsPath;
+    ASSERT_TRUE(VezireZaradudSettings::GetFilePath(windowsPath));
+    EXPECT_THAT(Texts(),
+                ::testing::ElementsAre(kSaved, "Aack, could not write to " + windowsPath + "!"));
+    EXPECT_EQ(ReadFile(scriptsIni), "[Mul_HumanVezireZaradud]\r\nDefSats=4\r\n");
 }
 
 TEST_P(MainDialogFleet, SectorAssaultLoadAppliesTheSettingsAndTheVisibilityRules) {

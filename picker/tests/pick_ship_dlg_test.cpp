@@ -482,7 +482,11 @@ TEST_P(PickShipScenario, ClassNameTooLongForTheRecordIsRefusedAtOk) {
     ShipSpec longCarrier = Carrier();
     fighters.push_back(Craft(std::string(40, 'F'), kCorvane, 3));
     longCarrier.bays[0].craft = fighters.back();
-    const std::list<ShipSpec> offered{longShip, longCarrier};
+    // A damaged table's name with a zero byte: the real controls show it cut short, and the cut
+    // name would be another ship.
+    ShipSpec nulShip = ExampleShip();
+    nulShip.className = std::string("CV\0Nul", 6);
+    const std::list<ShipSpec> offered{longShip, longCarrier, nulShip};
 
     CPickShipDlg dlg(nullptr, offered, fighters);
     dlg.ShowShip();
@@ -493,11 +497,15 @@ TEST_P(PickShipScenario, ClassNameTooLongForTheRecordIsRefusedAtOk) {
         d.Spin(IDC_SHIP_SPIN, -1);
         d.Click(fw::kIdOk);
         EXPECT_TRUE(d.IsDialogVisible());
+        d.Spin(IDC_SHIP_SPIN, -1);
+        d.Click(fw::kIdOk);
+        EXPECT_TRUE(d.IsDialogVisible());
         d.Close();
     });
     EXPECT_EQ(result, fw::kIdCancel);
     const std::vector<fw::MessageBoxRecord> boxes = ui().MessageBoxes();
-    ASSERT_EQ(boxes.size(), 2u);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[2].text, "The class name \"CV\" holds a zero byte and cannot be saved.");
     EXPECT_EQ(boxes[0].text,
               "The class name \"CV-Sixteen-Chars\" is too long to be saved (at most 15 "
               "characters).");

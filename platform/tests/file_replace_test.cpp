@@ -144,16 +144,44 @@ TEST(FileReplaceWine, AnyFailedStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
     }
 }
 
-TEST(FileReplaceWine, FailsInAReadOnlyDirectory) {
+// Where no file may be created beside the target, or the rename is refused for lack of rights,
+// the target is overwritten in place: the new bytes land, shorter or longer than the old, and the
+// file keeps its permissions. A file that does not exist yet cannot be made that way.
+TEST(FileReplaceWine, OverwritesInPlaceWhereNoFileMayBeCreatedBeside) {
+    using testsupport::FileFault;
+    for (const FileFault fault : testsupport::kEveryInPlaceFault) {
+        for (const std::string& bytes : {std::string(5000, 'n'), std::string("new")}) {
+            TempDir dir;
+            const std::string path = dir / "Kestrivar.FLT";
+            WriteFile(path, "previous fleet");
+            ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+            testsupport::InjectedFileFault injected(fault);
+            EXPECT_TRUE(hostcall::ReplaceFileContents(path, bytes)) << static_cast<int>(fault);
+            EXPECT_TRUE(injected.Struck());
+            EXPECT_EQ(ReadFile(path), bytes);
+            struct stat info {};
+            ASSERT_EQ(::stat(path.c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 07777, 0640u);
+            EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
+        }
+    }
+    TempDir dir;
+    testsupport::InjectedFileFault injected(FileFault::kNoNewFileBeside);
+    EXPECT_FALSE(hostcall::ReplaceFileContents(dir / "Kestrivar.FLT", "new"));
+    EXPECT_TRUE(FileNamesIn(dir.path()).empty());
+}
+
+// A plain overwrite works there, so the replacement must too.
+TEST(FileReplaceWine, OverwritesInPlaceInAReadOnlyDirectory) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not stop root";
     TempDir dir;
     const std::string path = dir / "Kestrivar.FLT";
     WriteFile(path, "old");
     ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
-    EXPECT_FALSE(hostcall::ReplaceFileContents(path, "new"));
+    EXPECT_TRUE(hostcall::ReplaceFileContents(path, "new"));
     ::chmod(dir.path().c_str(), 0755);
-    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(ReadFile(path), "new");
     EXPECT_EQ(FileNamesIn(dir.path()), std::vector<std::string>{"Kestrivar.FLT"});
 }
 

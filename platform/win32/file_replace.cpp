@@ -11,9 +11,15 @@
 namespace platform {
 namespace {
 
-// Attributes a replaced file passes on to the new one.
+// Attributes a new file takes over from the one it replaces when it is moved in place.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// The account may change the file but not create or delete one beside it: a standard account
+// in the drive root, or in a game folder under Program Files.
+bool IsLackOfRights(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
     size_t done = 0;
@@ -27,8 +33,27 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
+bool ReadAll(HANDLE file, std::string& bytes) {
+    bytes.clear();
+    char chunk[8192];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr))
+            return false;
+        if (got == 0)
+            return true;
+        bytes.append(chunk, got);
+    }
+}
+
+// Puts `bytes` in place of the file's whole content and flushes it.
+bool Overwrite(HANDLE file, const std::string& bytes) {
+    return SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 && WriteAll(file, bytes) &&
+           SetEndOfFile(file) && FlushFileBuffers(file);
+}
+
 // Creates a new file "<target>.tmp-<pid>-<n>" that no one else has; INVALID_HANDLE_VALUE when
-// none can be made.
+// none can be made, with the last error telling why.
 HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes,
                              std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
@@ -41,9 +66,52 @@ HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes,
             return file;
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
-            break;
+            return INVALID_HANDLE_VALUE;
     }
     return INVALID_HANDLE_VALUE;
+}
+
+// Overwrites an existing file where it stands; its attributes, security descriptor and identity
+// stay as they are. Its old bytes are read first and written back when any step of the overwrite
+// fails, so that the file is never left half written.
+bool OverwriteInPlace(const std::string& target, const std::string& bytes) {
+    const HANDLE file = CreateFileA(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    std::string old;
+    if (!ReadAll(file, old)) {
+        CloseHandle(file);
+        return false;
+    }
+    const bool ok = Overwrite(file, bytes);
+    if (!ok)
+        Overwrite(file, old);
+    return CloseHandle(file) && ok;
+}
+
+// Puts the finished temporary file in the target's place. An existing target is replaced with
+// ReplaceFileA, which keeps its security descriptor, attributes and identity. When that is
+// refused for lack of rights, both files keep their names and the result says to overwrite in
+// place. When the target is gone by the time the replacement failed (ReplaceFileA may leave it
+// so), the new file is moved in.
+enum class MoveResult { kMoved, kRefusedForLackOfRights, kFailed };
+
+MoveResult MoveIntoPlace(const std::string& temporary, const std::string& target, bool exists) {
+    constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (!exists)
+        return MoveFileExA(temporary.c_str(), target.c_str(), kMoveFlags) ? MoveResult::kMoved
+                                                                          : MoveResult::kFailed;
+    if (ReplaceFileA(target.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr))
+        return MoveResult::kMoved;
+    const DWORD error = GetLastError();
+    if (IsLackOfRights(error))
+        return MoveResult::kRefusedForLackOfRights;
+    if (GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES &&
+        GetLastError() == ERROR_FILE_NOT_FOUND &&
+        MoveFileExA(temporary.c_str(), target.c_str(), kMoveFlags))
+        return MoveResult::kMoved;
+    return MoveResult::kFailed;
 }
 
 }  // namespace
@@ -53,7 +121,8 @@ bool ReplaceFileContents(const std::string& windowsPath, const std::string& byte
         return false;
     DWORD attributes = FILE_ATTRIBUTE_NORMAL;
     const DWORD existing = GetFileAttributesA(windowsPath.c_str());
-    if (existing != INVALID_FILE_ATTRIBUTES) {
+    const bool exists = existing != INVALID_FILE_ATTRIBUTES;
+    if (exists) {
         if (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
             return false;
         if (existing & kKeptAttributes)
@@ -65,17 +134,16 @@ bool ReplaceFileContents(const std::string& windowsPath, const std::string& byte
     std::string temporary;
     const HANDLE file = CreateTemporaryBeside(windowsPath, attributes, temporary);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return exists && IsLackOfRights(GetLastError()) && OverwriteInPlace(windowsPath, bytes);
     bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
     // CloseHandle is called exactly once whatever happened before.
     ok = CloseHandle(file) && ok;
-    ok = ok && MoveFileExA(temporary.c_str(), windowsPath.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) {
-        DeleteFileA(temporary.c_str());
-        return false;
-    }
-    return true;
+    const MoveResult moved =
+        ok ? MoveIntoPlace(temporary, windowsPath, exists) : MoveResult::kFailed;
+    if (moved == MoveResult::kMoved)
+        return true;
+    DeleteFileA(temporary.c_str());
+    return moved == MoveResult::kRefusedForLackOfRights && OverwriteInPlace(windowsPath, bytes);
 }
 
 }  // namespace platform

@@ -3,9 +3,11 @@
 #ifndef _WIN32
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,6 +20,7 @@ bool g_armed = false;
 FileFault g_fault = FileFault::kWriteStopsPartWay;
 bool g_struck = false;
 bool g_partWritten = false;
+int g_inPlaceWrites = 0;  // writes met by kInPlaceWriteStopsPartWay so far
 
 // The writers name their temporary files "<target>.tmp-<pid>-<n>".
 bool IsTemporaryPath(const char* path) {
@@ -39,6 +42,10 @@ bool Strikes(FileFault fault, int fd) {
     return g_armed && g_fault == fault && IsTemporaryFile(fd);
 }
 
+// The descriptor a writer opened for reading and writing an existing file: the target it
+// overwrites in place.
+int g_inPlaceTarget = -1;
+
 // The C library's definition, which the ones below hide.
 template <typename Function>
 Function Next(const char* name) {
@@ -53,6 +60,8 @@ InjectedFileFault::InjectedFileFault(FileFault fault) {
     g_fault = fault;
     g_struck = false;
     g_partWritten = false;
+    g_inPlaceWrites = 0;
+    g_inPlaceTarget = -1;
     g_armed = true;
 }
 
@@ -68,8 +77,41 @@ bool InjectedFileFault::Struck() const {
 
 extern "C" {
 
+int open(const char* path, int flags, ...) {
+    static const auto next = Next<int (*)(const char*, int, ...)>("open");
+    mode_t mode = 0;
+    if ((flags & O_CREAT) != 0) {
+        va_list arguments;
+        va_start(arguments, flags);
+        mode = static_cast<mode_t>(va_arg(arguments, int));
+        va_end(arguments);
+    }
+    const bool noNewFile =
+        g_fault == FileFault::kNoNewFileBeside || g_fault == FileFault::kInPlaceWriteStopsPartWay;
+    if (g_armed && noNewFile && (flags & O_CREAT) != 0 && IsTemporaryPath(path)) {
+        g_struck = true;
+        errno = EACCES;
+        return -1;
+    }
+    const int fd = next(path, flags, mode);
+    if (g_armed && (flags & O_ACCMODE) == O_RDWR && (flags & O_CREAT) == 0)
+        g_inPlaceTarget = fd;
+    return fd;
+}
+
 ssize_t write(int fd, const void* buffer, size_t count) {
     static const auto next = Next<ssize_t (*)(int, const void*, size_t)>("write");
+    if (g_armed && g_fault == FileFault::kInPlaceWriteStopsPartWay && fd == g_inPlaceTarget) {
+        switch (g_inPlaceWrites++) {
+            case 0:
+                return next(fd, buffer, count > 1 ? count / 2 : count);
+            case 1:
+                errno = EIO;
+                return -1;
+            default:
+                break;
+        }
+    }
     if (Strikes(FileFault::kDiskFull, fd)) {
         g_struck = true;
         errno = ENOSPC;
@@ -110,9 +152,11 @@ int close(int fd) {
 
 int rename(const char* from, const char* to) {
     static const auto next = Next<int (*)(const char*, const char*)>("rename");
-    if (g_armed && g_fault == FileFault::kRenameFails && IsTemporaryPath(from)) {
+    const bool refused =
+        g_fault == FileFault::kRenameFails || g_fault == FileFault::kRenameLacksRights;
+    if (g_armed && refused && IsTemporaryPath(from)) {
         g_struck = true;
-        errno = EACCES;
+        errno = g_fault == FileFault::kRenameFails ? EIO : EACCES;
         return -1;
     }
     return next(from, to);

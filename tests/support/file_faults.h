@@ -3,9 +3,10 @@
 // Makes one kind of file call fail on the writers' temporary files ("<target>.tmp-..."), so that
 // tests can watch a writer recover from failures that a real disk gives only now and then: a
 // full disk, a write that stops part way, a flush or a close that reports a lost write, a rename
-// that is refused. Calls on any other file pass straight through.
+// that is refused, a directory where no new file may be created. Calls on any other file pass
+// straight through, but for the one fault that strikes the overwrite of the target itself.
 //
-// Linux only: the test program itself defines write, fsync, close and rename, which takes
+// Linux only: the test program itself defines open, write, fsync, close and rename, which takes
 // precedence over the C library for every call the program makes through those names; each
 // definition hands the call on to the C library unless a fault is armed. The product code has no
 // hook of its own for this.
@@ -19,7 +20,14 @@ enum class FileFault {
     kWriteStopsPartWay,  // the first write puts half its bytes down, the next one fails (EIO)
     kFlushFails,         // fsync fails (EIO)
     kCloseFails,         // the descriptor is closed, but close reports a lost write (EIO)
-    kRenameFails,        // rename of a temporary file is refused (EACCES); nothing moves
+    kRenameFails,        // rename of a temporary file fails (EIO); nothing moves
+    // The writer falls back to overwriting the target in place after these two.
+    kNoNewFileBeside,  // a temporary file cannot be created (EACCES), existing files stay writable
+    kRenameLacksRights,  // rename of a temporary file is refused for lack of rights (EACCES)
+    // No temporary file can be created, and the first write to the target opened for an overwrite
+    // in place puts half its bytes down, the next one fails (EIO); later writes, such as putting
+    // the old bytes back, succeed.
+    kInPlaceWriteStopsPartWay,
 };
 
 // Arms a fault for its lifetime. One at a time.
@@ -34,10 +42,14 @@ class InjectedFileFault {
     bool Struck() const;
 };
 
-// Every fault, for tests that go through them all.
-constexpr FileFault kEveryFileFault[] = {FileFault::kDiskFull, FileFault::kWriteStopsPartWay,
-                                         FileFault::kFlushFails, FileFault::kCloseFails,
-                                         FileFault::kRenameFails};
+// Every fault that makes a replacement fail: the old file must stay as it was.
+constexpr FileFault kEveryFileFault[] = {
+    FileFault::kDiskFull,   FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
+    FileFault::kCloseFails, FileFault::kRenameFails,       FileFault::kInPlaceWriteStopsPartWay};
+
+// Every fault after which a replacement still lands, by overwriting the target in place.
+constexpr FileFault kEveryInPlaceFault[] = {FileFault::kNoNewFileBeside,
+                                            FileFault::kRenameLacksRights};
 
 }  // namespace testsupport
 
