@@ -8,8 +8,10 @@ want=${1:-all}
 
 native_pkgs=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang-format)
 fuzz_pkgs=(clang libclang-rt-14-dev)
+# 64-bit Wine and MinGW too, for machines that cannot run 32-bit programs (scripts/wine-select.sh).
 windows_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth
-              x11-utils imagemagick zip fonts-wine)
+              x11-utils imagemagick zip fonts-wine wine64 g++-mingw-w64-x86-64-posix
+              binutils-mingw-w64-x86-64)
 
 pkgs=()
 case "$want" in

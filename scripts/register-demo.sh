@@ -5,6 +5,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/wine-select.sh"
 export WINEPREFIX=$1
 game=${2:-$here/../demo/HalvaneReach}
 game=$(cd "$game" && pwd)

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Runs a Windows program under 32-bit Wine in a test prefix, creating the prefix on first use.
-# The prefix is $WINEPREFIX, else build/wineprefix beside this script's project. Without a
-# display the program runs under a private Xvfb server.
+# Runs a Windows program under Wine in a test prefix, creating the prefix on first use: 32-bit
+# Wine, or 64-bit Wine where the machine cannot run 32-bit programs (wine-select.sh). The prefix
+# is $WINEPREFIX, else build/wineprefix beside this script's project. Without a display the
+# program runs under a private Xvfb server.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/wine-select.sh"
 export WINEPREFIX=${WINEPREFIX:-$here/../build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko install prompts, no desktop menu entries.

@@ -26,8 +26,8 @@ void RemoveFleetFileLeftovers() {
 }
 
 void RemoveGameKey() {
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Brunvik");
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kGameKey, KEY_WOW64_32KEY, 0);
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brunvik", KEY_WOW64_32KEY, 0);
 }
 
 std::string WithBackslashes(std::string path) {
@@ -66,8 +66,8 @@ std::string TestMachine::InstallGame() {
     state_->game.emplace();
     const std::string directory = WithBackslashes(state_->game->path());
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0,
+                        KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the game's registry key");
     const LONG set = RegSetValueExA(key, "Directory", 0, REG_SZ,
                                     reinterpret_cast<const BYTE*>(directory.c_str()),

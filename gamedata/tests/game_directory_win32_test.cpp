@@ -10,19 +10,19 @@ namespace {
 
 const char kGameKey[] = "Software\\Brunvik\\Halvane Reach";
 
-// The game's key in the real registry (the 32-bit view, as the test program is 32-bit), created
-// for one test and deleted after it.
+// The game's key in the real registry, in the 32-bit view where the game's 32-bit installer writes
+// it (also from a 64-bit test build), created for one test and deleted after it.
 class GameDirectoryWin32 : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0, KEY_SET_VALUE,
-                                  nullptr, &key_, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0,
+                                  KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key_, nullptr),
                   ERROR_SUCCESS);
     }
     void TearDown() override {
         RegCloseKey(key_);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Brunvik");
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kGameKey, KEY_WOW64_32KEY, 0);
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\Brunvik", KEY_WOW64_32KEY, 0);
     }
     void SetDirectory(const std::string& directory) {
         ASSERT_EQ(RegSetValueExA(key_, "Directory", 0, REG_SZ,
@@ -54,7 +54,7 @@ TEST_F(GameDirectoryWin32, BuildsTheDirectoriesFromTheRegistryValue) {
 TEST_F(GameDirectoryWin32, MissingValueOrKeyLeavesTheOutputUnchanged) {
     std::string directory = "unchanged";
     EXPECT_FALSE(GetDataDirectory(directory));
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kGameKey, KEY_WOW64_32KEY, 0);
     EXPECT_FALSE(GetScriptsDirectory(directory));
     EXPECT_FALSE(GetGameDirectory(directory));
     EXPECT_EQ(directory, "unchanged");

@@ -10,19 +10,19 @@ namespace {
 
 const char kKey[] = "Software\\Kestrivar Tests\\Registry";
 
-// Creates the test key under HKEY_LOCAL_MACHINE (the test program is 32-bit, so this is the
-// 32-bit view) and deletes it again.
+// Creates the test key under HKEY_LOCAL_MACHINE in the 32-bit view, the one the program reads
+// (also from a 64-bit test build), and deletes it again.
 class Win32Registry : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                  &key_, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0,
+                                  KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key_, nullptr),
                   ERROR_SUCCESS);
     }
     void TearDown() override {
         RegCloseKey(key_);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Kestrivar Tests");
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kKey, KEY_WOW64_32KEY, 0);
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\Kestrivar Tests", KEY_WOW64_32KEY, 0);
     }
     void Set(const char* name, DWORD type, const std::string& bytes) {
         ASSERT_EQ(RegSetValueExA(key_, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),

@@ -38,7 +38,7 @@ bool ReadAll(HANDLE file, std::string& bytes) {
     char chunk[8192];
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr))
+        if (!ReadFile(file, chunk, static_cast<DWORD>(sizeof chunk), &got, nullptr))
             return false;
         if (got == 0)
             return true;

@@ -152,3 +152,16 @@ checks_done() {
   fi
   echo "file checks passed"
 }
+
+# For setup scripts: makes DIR immutable (chattr +i), so that its files stay writable but no file
+# can be created in it or removed from it, as a standard Windows account meets in the drive root
+# or under Program Files. The harness lifts the flag when the run ends. Where the machine does not
+# permit it (not root, a file system without the flag), the scenario is skipped with the reason.
+make_immutable() {
+  local dir=$1 why
+  if ! why=$(chattr +i "$dir" 2>&1); then
+    echo "e2e: cannot make $dir immutable (${why:-chattr failed}); scenario skipped"
+    exit 77
+  fi
+  echo "$dir" >>"$KV_E2E_RUN/immutable-paths"
+}

@@ -41,6 +41,7 @@ skip() {
 [ -f "$scenario" ] || { echo "no scenario $scenario" >&2; exit 2; }
 [ -f "$exe" ] || skip "$exe is not built yet"
 [ -f "$driver" ] || skip "$driver is not built"
+source "$root/scripts/wine-select.sh"
 for tool in wine wineserver wineboot Xvfb import; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/bootstrap.sh windows)"
 done
@@ -55,6 +56,16 @@ mark() { say "$1 ($((SECONDS - started)) s)"; }
 # Host path as the program sees it through drive Z:.
 windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
 
+# Directories a setup script made immutable (checks.sh make_immutable) get their flag back off
+# when the run ends, and before an earlier run's directory is removed.
+release_immutable() {
+  [ -f "$run/immutable-paths" ] || return 0
+  while IFS= read -r dir; do
+    chattr -i "$dir" 2>/dev/null || true
+  done <"$run/immutable-paths"
+  rm -f "$run/immutable-paths"
+}
+
 # ---- display
 xvfb_pid=""
 app_pid=""
@@ -63,9 +74,11 @@ cleanup() {
     WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
   fi
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  release_immutable
 }
 trap cleanup EXIT
 
+release_immutable
 rm -rf "$run" "$artifacts"
 mkdir -p "$run" "$artifacts"
 
@@ -137,6 +150,7 @@ export KV_E2E_DRIVE_C=$prefix/drive_c
 export KV_E2E_GAME=$game
 export KV_E2E_DEMO=$root/demo/HalvaneReach
 export KV_E2E_ARTIFACTS=$artifacts
+export KV_E2E_RUN=$run
 if [ -f "$here/scenarios/$name.setup.sh" ]; then
   bash "$here/scenarios/$name.setup.sh"
 fi
