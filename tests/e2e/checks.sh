@@ -145,6 +145,24 @@ expect_scripts_ini_unchanged() {
   fi
 }
 
+# scripts.ini as the demo game ships it but for values of its Sector Assault section, each given
+# as KEY=OLD:NEW (the demo's value and the one expected), e.g. DefSats=2:5. Only the keys of
+# [Mul_HumanVezireZaradud] may change: not a commented-out ";DefSats=4", not the same keys in
+# other sections.
+expect_mission_values() {
+  local edits="" change key old new
+  for change in "$@"; do
+    key=${change%%=*} old=${change#*=} old=${old%%:*} new=${change##*:}
+    edits+="s/^$key=$old\r\$/$key=$new\r/;"
+  done
+  local demo=$KV_E2E_DEMO/Assets/Scripts/scripts.ini expected=$KV_E2E_ARTIFACTS/expected-scripts.ini
+  sed -e "/^\[Mul_HumanVezireZaradud\]\r\$/,/^\[/{${edits}}" "$demo" >"$expected"
+  if [ "$(diff "$demo" "$expected" | grep -c '^>')" -ne $# ]; then
+    check_fail "the expected scripts.ini was not built: the demo's values are not where expected"
+  fi
+  expect_file_bytes "$scripts_ini" "$expected"
+}
+
 checks_done() {
   if [ "$check_failures" -ne 0 ]; then
     echo "$check_failures file check(s) failed"
