@@ -107,3 +107,27 @@ FleetFileKind DecodeFleetFile(const unsigned char* bytes, size_t size,
 int SlotsFilledByCount(int32_t count) {
     return count >= 0 && count <= 2 ? count : 3;
 }
+
+FleetFileContents ContentsOfSlots(const std::array<SlotState, 3>& slots) {
+    FleetFileContents contents;
+    for (const SlotState& state : slots) {
+        if (!state.occupied)
+            continue;
+        unsigned char record[kFleetSlotSize];
+        EncodeFleetSlot(state.slot, record);
+        contents.records[static_cast<size_t>(contents.count++)] =
+            DecodeFleetSlot(record, kFleetSlotSize);
+    }
+    return contents;
+}
+
+std::array<SlotState, 3> SlotsLoadedFrom(const FleetFileContents& contents) {
+    std::array<SlotState, 3> slots{};
+    for (int i = 0; i < SlotsFilledByCount(contents.count); ++i)
+        slots[static_cast<size_t>(i)] = {true, contents.records[static_cast<size_t>(i)]};
+    return slots;
+}
+
+std::string EncodeFleetFile(const FleetFileContents& contents) {
+    return EncodeFleetFile(SlotsLoadedFrom(contents));
+}

@@ -62,5 +62,16 @@ FleetFileKind DecodeFleetFile(const unsigned char* bytes, size_t size, FleetFile
 // for 2, all three for anything else (a stored count above 3 or below 0 fills all three).
 int SlotsFilledByCount(int32_t count);
 
+// What a Load of the file that Save writes for these slots takes: the number of occupied slots
+// and their records in slot order, name fields zero after their terminator as in the file.
+FleetFileContents ContentsOfSlots(const std::array<SlotState, 3>& slots);
+
+// The slots of an empty main dialog after a Load of these contents.
+std::array<SlotState, 3> SlotsLoadedFrom(const FleetFileContents& contents);
+
+// The file Save writes after these contents are loaded into an empty main dialog: for contents
+// read from a file Kestrivar wrote, that file byte for byte.
+std::string EncodeFleetFile(const FleetFileContents& contents);
+
 uint32_t ReadLittleEndian32(const unsigned char* bytes);
 void WriteLittleEndian32(unsigned char* bytes, uint32_t value);

@@ -2,6 +2,7 @@
 
 #include "fleet/about_dlg.h"
 #include "fleet/fleet_file.h"
+#include "fleet/fleet_text.h"
 #include "fleet/vezire_zaradud_settings.h"
 #include "framework/afx.h"
 #include "framework/data_exchange.h"
@@ -14,8 +15,22 @@ namespace {
 // System-menu commands of the application's own must keep the low four bits clear (Windows uses
 // them) and stay below the system's own commands.
 constexpr unsigned kAboutCommand = IDM_ABOUTBOX;
-static_assert((kAboutCommand & 0xFFF0u) == kAboutCommand, "the About command's low bits are set");
-static_assert(kAboutCommand < fw::kScSize, "the About command collides with the system's");
+constexpr unsigned kCopyFleetCommand = IDM_COPY_FLEET;
+constexpr unsigned kPasteFleetCommand = IDM_PASTE_FLEET;
+constexpr bool IsOwnSystemCommand(unsigned id) {
+    return (id & 0xFFF0u) == id && id < fw::kScSize;
+}
+static_assert(IsOwnSystemCommand(kAboutCommand) && IsOwnSystemCommand(kCopyFleetCommand) &&
+                  IsOwnSystemCommand(kPasteFleetCommand),
+              "a system-menu command has its low bits set or collides with the system's");
+
+// The clipboard holds text with CR LF line ends, as every Windows program expects.
+constexpr char kClipboardLineEnd[] = "\r\n";
+constexpr char kCopyFleetCaption[] = "Copy Fleet as Text";
+constexpr char kCopyFailedMessage[] = "The fleet could not be put on the clipboard.";
+constexpr char kPasteFleetCaption[] = "Paste Fleet";
+constexpr char kNoTextToPasteMessage[] = "The clipboard holds no text.";
+constexpr char kPasteRefusedMessage[] = "The text on the clipboard is not a fleet:\n";
 
 constexpr int kShipCodeIds[FleetSlots::kCount] = {IDC_SHIP_CODE1, IDC_SHIP_CODE2, IDC_SHIP_CODE3};
 constexpr int kBpvIds[FleetSlots::kCount] = {IDC_BPV1, IDC_BPV2, IDC_BPV3};
@@ -71,9 +86,19 @@ bool CKestrivarDlg::OnInitDialog() {
     if (HasSystemMenu()) {
         const std::string aboutItem = fw::LoadResourceString(IDS_ABOUTBOX);
         if (!aboutItem.empty()) {
+            AppendSystemMenuSeparator();
             AppendSystemMenuItem(kAboutCommand, aboutItem);
         }
+        const std::string copyItem = fw::LoadResourceString(IDS_COPY_FLEET);
+        const std::string pasteItem = fw::LoadResourceString(IDS_PASTE_FLEET);
+        if (!copyItem.empty() && !pasteItem.empty()) {
+            AppendSystemMenuSeparator();
+            AppendSystemMenuItem(kCopyFleetCommand, copyItem);
+            AppendSystemMenuItem(kPasteFleetCommand, pasteItem);
+        }
     }
+    AddCtrlKeyShortcut('C', kCopyFleetCommand);
+    AddCtrlKeyShortcut('V', kPasteFleetCommand);
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
 
@@ -197,6 +222,10 @@ void CKestrivarDlg::OnLoad() {
     BaseDamage = settings.GetBaseDamage();
     PlanetDamage = settings.GetPlanetDamage();
 
+    PlaceLoadedFleet(contents);
+}
+
+void CKestrivarDlg::PlaceLoadedFleet(const FleetFileContents& contents) {
     const int filled = SlotsFilledByCount(contents.count);
     for (int i = 0; i < filled; ++i) {
         m_slots.Place(i, contents.records[static_cast<size_t>(i)]);
@@ -208,6 +237,32 @@ void CKestrivarDlg::OnLoad() {
     UpdatePlanetDamageVisibility();
     UpdateBaseDamageVisibility();
     UpdateData(false);
+}
+
+// What Save would write, as text: the occupied slots in order, gaps closed.
+void CKestrivarDlg::OnCopyFleet() {
+    const std::string text = FormatFleetText(ContentsOfSlots(m_slots.States()), kClipboardLineEnd);
+    if (!SetClipboardText(text)) {
+        MessageBox(kCopyFailedMessage, kCopyFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
+    }
+}
+
+// As Load does with a file, without the mission's settings, which a fleet's text does not
+// carry. A text that is not a fleet changes nothing and says why.
+void CKestrivarDlg::OnPasteFleet() {
+    std::string text;
+    if (!GetClipboardText(text)) {
+        MessageBox(kNoTextToPasteMessage, kPasteFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
+        return;
+    }
+    FleetFileContents contents;
+    std::string error;
+    if (!ParseFleetText(text, contents, error)) {
+        MessageBox(kPasteRefusedMessage + error, kPasteFleetCaption,
+                   fw::kMbOk | fw::kMbIconExclamation);
+        return;
+    }
+    PlaceLoadedFleet(contents);
 }
 
 // The slots, lists and fields stay as they are: Remove only deletes the file.
@@ -259,11 +314,20 @@ void CKestrivarDlg::OnAbout() {
 }
 
 void CKestrivarDlg::OnSysCommand(unsigned id, fw::LPARAM lParam) {
-    if ((id & 0xFFF0u) == kAboutCommand) {
-        CAboutDlg about(this);
-        about.DoModal();
-    } else {
-        fw::CDialog::OnSysCommand(id, lParam);
+    switch (id & 0xFFF0u) {
+        case kAboutCommand: {
+            CAboutDlg about(this);
+            about.DoModal();
+            break;
+        }
+        case kCopyFleetCommand:
+            OnCopyFleet();
+            break;
+        case kPasteFleetCommand:
+            OnPasteFleet();
+            break;
+        default:
+            fw::CDialog::OnSysCommand(id, lParam);
     }
 }
 

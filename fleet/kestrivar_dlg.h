@@ -43,6 +43,12 @@ class CKestrivarDlg : public fw::CDialog {
     void OnSelect2() { OnSelect(1); }
     void OnSelect3() { OnSelect(2); }
     void OnLoad();
+    // Fills the slots a Load of these contents reaches (a count of 0 reaches none) and applies
+    // the visibility rules.
+    void PlaceLoadedFleet(const FleetFileContents& contents);
+    // The fleet as text on the clipboard, and back; nothing is written to disk until Save.
+    void OnCopyFleet();
+    void OnPasteFleet();
     void OnRemoveFleet();
     void WriteSectorAssaultSettings();
     void OnSelchangePlanet();

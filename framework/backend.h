@@ -16,6 +16,10 @@
 // CDialog::OnWndMsg; a handled WM_NOTIFY's result goes out through DWLP_MSGRESULT, while
 // WM_INITDIALOG and WM_QUERYDRAGICON return theirs directly. An exception is caught in the
 // dialog procedure, ends the dialog with -1 and is rethrown when DialogBoxParamA returns.
+//
+// A Ctrl+letter key pressed while the dialog is active chooses the system command the dialog
+// named for it (CDialog::AddCtrlKeyShortcut), as choosing it in the system menu does, unless
+// the focus is in an edit control, which keeps Ctrl+C, Ctrl+V and the rest for its own text.
 
 namespace fw {
 
@@ -61,13 +65,19 @@ class DialogWindow {
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void SetIcon(IconHandle icon, bool bigIcon) = 0;
     virtual bool HasSystemMenu() const = 0;
-    // Appends a separator, then the item.
+    virtual void AppendSystemMenuSeparator() = 0;
     virtual void AppendSystemMenuItem(unsigned commandId, const std::string& text) = 0;
     virtual void ShowWindow(bool show) = 0;
     virtual bool IsWindowVisible() const = 0;
     virtual bool IsIconic() const = 0;
     virtual CRect GetClientRect() const = 0;
     virtual std::unique_ptr<PaintContext> BeginPaint() = 0;
+
+    // The clipboard's text (CF_TEXT on Windows, in the ANSI code page), with this dialog as the
+    // owner of what it puts there. Set: false when the clipboard could not be taken. Get: false
+    // when it holds no text.
+    virtual bool SetClipboardText(const std::string& text) = 0;
+    virtual bool GetClipboardText(std::string& text) = 0;
 
     // A message box owned by this dialog; caption already resolved. Returns the button id.
     virtual int ShowMessageBox(const std::string& text, const std::string& caption,

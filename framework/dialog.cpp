@@ -80,8 +80,28 @@ void CDialog::SetIcon(IconHandle icon, bool bigIcon) {
 bool CDialog::HasSystemMenu() const {
     return Window().HasSystemMenu();
 }
+void CDialog::AppendSystemMenuSeparator() {
+    Window().AppendSystemMenuSeparator();
+}
 void CDialog::AppendSystemMenuItem(unsigned commandId, const std::string& text) {
     Window().AppendSystemMenuItem(commandId, text);
+}
+
+void CDialog::AddCtrlKeyShortcut(char letter, unsigned systemCommand) {
+    if (letter < 'A' || letter > 'Z') {
+        throw FrameworkError(std::string("a Ctrl shortcut takes an upper-case letter, not '") +
+                             letter + "'");
+    }
+    ctrlKeyShortcuts_.emplace_back(letter, systemCommand);
+}
+
+unsigned CDialog::CtrlKeyCommand(char letter) const {
+    for (const auto& shortcut : ctrlKeyShortcuts_) {
+        if (shortcut.first == letter) {
+            return shortcut.second;
+        }
+    }
+    return 0;
 }
 void CDialog::ShowWindow(bool show) {
     Window().ShowWindow(show);
@@ -98,6 +118,14 @@ CRect CDialog::GetClientRect() const {
 
 int CDialog::MessageBox(const std::string& text, const char* caption, unsigned flags) {
     return Window().ShowMessageBox(text, caption != nullptr ? caption : AfxGetAppName(), flags);
+}
+
+bool CDialog::SetClipboardText(const std::string& text) {
+    return Window().SetClipboardText(text);
+}
+
+bool CDialog::GetClipboardText(std::string& text) {
+    return Window().GetClipboardText(text);
 }
 
 DialogWindow& CDialog::Window() const {

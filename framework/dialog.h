@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/backend.h"
 #include "framework/constants.h"
@@ -50,7 +52,11 @@ class CDialog {
     void SetCaption(const std::string& caption);
     void SetIcon(IconHandle icon, bool bigIcon);
     bool HasSystemMenu() const;
+    void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned commandId, const std::string& text);
+    // Ctrl+letter (an upper-case letter) sends the system command, while the dialog is active
+    // and the focus is not in an edit control.
+    void AddCtrlKeyShortcut(char letter, unsigned systemCommand);
     void ShowWindow(bool show);
     bool IsWindowVisible() const;
     bool IsIconic() const;
@@ -59,6 +65,11 @@ class CDialog {
     // A message box owned by the dialog; without a caption, the application's name.
     int MessageBox(const std::string& text, const char* caption = nullptr, unsigned flags = kMbOk);
 
+    // The clipboard's text. Set: false when the clipboard could not be taken. Get: false when it
+    // holds no text.
+    bool SetClipboardText(const std::string& text);
+    bool GetClipboardText(std::string& text);
+
     // For backends: routes one message through the message map (kWmInitDialog goes to
     // OnInitDialog). Returns false when nothing handled it or the handler asked for the default
     // processing; *result is the handler's result.
@@ -66,6 +77,8 @@ class CDialog {
     // For backends: the window while the dialog runs, nullptr after.
     void AttachWindow(DialogWindow* window) { window_ = window; }
     bool IsRunning() const { return window_ != nullptr; }
+    // For backends: the system command of a Ctrl+letter shortcut, 0 for none.
+    unsigned CtrlKeyCommand(char letter) const;
     // The running window; throws FrameworkError when the dialog is not running.
     DialogWindow& Window() const;
 
@@ -95,6 +108,7 @@ class CDialog {
     CDialog* parent_;
     DialogWindow* window_ = nullptr;
     bool defaultRequested_ = false;
+    std::vector<std::pair<char, unsigned>> ctrlKeyShortcuts_;
 };
 
 }  // namespace fw

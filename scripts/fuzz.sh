@@ -60,6 +60,7 @@ max_len() {
   case "$1" in
     tables_fuzzer) echo 16384 ;;
     fleet_file_fuzzer) echo 1200 ;;
+    fleet_text_fuzzer) echo 2048 ;;
     wine_path_fuzzer) echo 512 ;;
     *) echo 4096 ;;
   esac
@@ -70,6 +71,7 @@ dictionary() {
     ship_row_fuzzer | tables_fuzzer) echo "$root/fuzz/dict/game_tables.dict" ;;
     system_reg_fuzzer) echo "$root/fuzz/dict/system_reg.dict" ;;
     wine_path_fuzzer) echo "$root/fuzz/dict/wine_path.dict" ;;
+    fleet_text_fuzzer) echo "$root/fuzz/dict/fleet_text.dict" ;;
     *) echo "" ;;
   esac
 }

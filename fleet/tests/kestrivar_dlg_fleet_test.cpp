@@ -14,6 +14,7 @@
 #include "fleet/tests/test_machine.h"
 #include "fleet/vezire_zaradud_settings.h"
 #include "framework/constants.h"
+#include "framework/headless/headless_dialog_driver.h"
 #include "res/resource.h"
 #include "tests/support/temp_dir.h"
 
@@ -290,5 +291,81 @@ TEST_P(MainDialogSelect, APickForSlotOneShowsBaseDamageAndResetsTypedText) {
 }
 
 KV_INSTANTIATE_UI_TEST_SUITE_P(MainDialogSelect);
+
+}  // namespace
+
+namespace {
+
+// Copy Fleet as Text and Paste Fleet, from the system menu and with Ctrl+C and Ctrl+V, on the
+// headless backend's clipboard.
+class MainDialogClipboard : public kvtest::KestrivarHeadlessDialogTest {
+  protected:
+    int Run(int vezireZaradud, fw::UiDriver::Script script) {
+        CKestrivarDlg dlg;
+        dlg.SetVezireZaradud(vezireZaradud);
+        ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, std::move(script));
+        return dlg.DoModal();
+    }
+    std::string Clipboard() { return Headless().ClipboardText().value_or("(none)"); }
+
+    fleettest::TestMachine machine;
+};
+
+TEST_F(MainDialogClipboard, CopyPutsWhatSaveWouldWriteOnTheClipboard) {
+    WriteFile(machine.FleetFile(),
+              FleetBytes({Ship("CV-Kestrel", 64), Ship("CV-Condor", 150), Ship("V CA, ok", 7)}));
+    Run(0, [this](fw::DialogDriver& d) {
+        fw::headless::HeadlessDialogDriver& h = fw::headless::AsHeadless(d);
+        d.SysCommand(IDM_COPY_FLEET);
+        EXPECT_EQ(Clipboard(), "Kestrivar fleet\r\nTotal BPV 0\r\n");
+        d.Click(IDC_LOAD);
+        d.Click(IDC_CLEAR2);  // a gap, which Save closes
+        h.PressCtrlKey('C');
+        EXPECT_EQ(Clipboard(),
+                  "Kestrivar fleet\r\n"
+                  "CV-Kestrel (BPV 62, adjusted 64)\r\n"
+                  "\"V CA, ok\" (BPV 5, adjusted 7)\r\n"
+                  "Total BPV 71\r\n");
+        d.Close();
+    });
+}
+
+// Paste follows Load: the slots the count reaches, the total, the visibility rules; nothing
+// written, and a text that is no fleet changes nothing. Ctrl+V in an edit is the edit's.
+TEST_F(MainDialogClipboard, PasteFillsTheSlotsAsLoadDoes) {
+    const std::string scriptsIni = machine.InstallGame();
+    Run(1, [this](fw::DialogDriver& d) {
+        fw::headless::HeadlessDialogDriver& h = fw::headless::AsHeadless(d);
+        d.SysCommand(IDM_PASTE_FLEET);  // the clipboard is empty
+        Headless().SetClipboardText(
+            "Kestrivar fleet\n> CV-Kestrel (BPV 62, adjusted 64)\nB (BPV 1, adjusted 2)\n"
+            "C (BPV 3, adjusted 4)\n");
+        h.PressCtrlKey('V');
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE3), "C");
+        Headless().SetClipboardText("Kestrivar fleet\nV-SB (BPV 300, adjusted 310)\n");
+        d.SysCommand(IDM_PASTE_FLEET);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "V-SB");
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE2), "B");  // beyond the count: kept
+        EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "316");
+        EXPECT_TRUE(d.IsVisible(IDC_BASE_DAMAGE));  // slot 1 holds a base
+
+        Headless().SetClipboardText("Kestrivar fleet\nV-SB (BPV 300, adjusted 310): 9 mines\nX");
+        h.MoveFocus(IDC_BASE_DAMAGE);
+        h.PressCtrlKey('V');  // no message: the edit's own paste
+        d.SysCommand(IDM_PASTE_FLEET);
+        EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "316");
+        d.Close();
+    });
+    const std::vector<fw::MessageBoxRecord> boxes = ui_.MessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "The clipboard holds no text.");
+    EXPECT_EQ(boxes[1].text,
+              "The text on the clipboard is not a fleet:\n"
+              "line 3: \"X\" is not a ship line: NAME (BPV n, adjusted n)");
+    EXPECT_EQ(boxes[1].caption, "Paste Fleet");
+    EXPECT_EQ(boxes[1].flags, fw::kMbOk | fw::kMbIconExclamation);
+    EXPECT_FALSE(FileExists(machine.FleetFile()));
+    EXPECT_FALSE(FileExists(scriptsIni));
+}
 
 }  // namespace

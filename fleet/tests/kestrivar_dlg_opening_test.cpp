@@ -44,14 +44,19 @@ void ExpectCommonOpening(fw::DialogDriver& d) {
     EXPECT_EQ(d.Focus(), IDC_SELECT1);
 }
 
-// The About item and the icon, as the dialog set them, in either mode.
+// The About, Copy and Paste items and the icon, as the dialog set them, in either mode.
 void ExpectMenuAndIcon(fw::DialogDriver& d) {
     fw::headless::HeadlessDialogDriver& h = AsHeadless(d);
     const std::vector<SystemMenuItem> menu = h.SystemMenu();
-    ASSERT_EQ(menu.size(), 2u);
-    EXPECT_EQ(menu[0].commandId, 0u);  // the separator
+    ASSERT_EQ(menu.size(), 5u);
+    EXPECT_EQ(menu[0].commandId, 0u);  // a separator
     EXPECT_EQ(menu[1].commandId, static_cast<unsigned>(IDM_ABOUTBOX));
     EXPECT_EQ(menu[1].text, "&About Kestrivar...");
+    EXPECT_EQ(menu[2].commandId, 0u);
+    EXPECT_EQ(menu[3].commandId, static_cast<unsigned>(IDM_COPY_FLEET));
+    EXPECT_EQ(menu[3].text, "Copy Fleet as &Text\tCtrl+C");
+    EXPECT_EQ(menu[4].commandId, static_cast<unsigned>(IDM_PASTE_FLEET));
+    EXPECT_EQ(menu[4].text, "&Paste Fleet\tCtrl+V");
     EXPECT_EQ(h.Icon(true), static_cast<fw::IconHandle>(IDR_MAINFRAME));
     EXPECT_EQ(h.Icon(false), static_cast<fw::IconHandle>(IDR_MAINFRAME));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ class HeadlessBackend : public UiBackend, public UiDriver {
     // Headless only.
     const ResourceScript& Resources() const { return resources_; }
     const std::vector<unsigned>& Sleeps() const { return sleeps_; }
+    // The clipboard's text, shared by every window as on a desktop; none at first.
+    const std::optional<std::string>& ClipboardText() const { return clipboard_; }
+    void SetClipboardText(std::optional<std::string> text) { clipboard_ = std::move(text); }
     // What was queued and never used (scripts, answers), described; empty when all was used.
     std::vector<std::string> Unused() const;
 
@@ -62,6 +66,7 @@ class HeadlessBackend : public UiBackend, public UiDriver {
     UiScriptQueue queue_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<unsigned> sleeps_;
+    std::optional<std::string> clipboard_;
     std::vector<HeadlessWindow*> running_;  // innermost last
 };
 

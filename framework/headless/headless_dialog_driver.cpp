@@ -119,6 +119,28 @@ int HeadlessDialogDriver::Focus() const {
     return window_.FocusId();
 }
 
+void HeadlessDialogDriver::MoveFocus(int id) {
+    const HeadlessControl& control = Reachable().Control(id);
+    Reachable(id, control.source->kind);
+    window_.SetItemFocus(id);
+}
+
+void HeadlessDialogDriver::PressCtrlKey(char letter) {
+    HeadlessWindow& window = Reachable();
+    const int focus = window.FocusId();
+    if (focus != 0 && window.Control(focus).source->kind == ControlKind::kEdit) {
+        return;  // the edit's own copy and paste, which this backend does not model
+    }
+    const unsigned command = window.Dialog().CtrlKeyCommand(letter);
+    if (command == 0) {
+        return;
+    }
+    Message sysCommand;
+    sysCommand.message = kWmSysCommand;
+    sysCommand.id = static_cast<int>(command);
+    window.Send(sysCommand);
+}
+
 std::vector<PaintOp> HeadlessDialogDriver::Paint() {
     return window_.Paint();
 }

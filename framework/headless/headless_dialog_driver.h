@@ -29,6 +29,11 @@ class HeadlessDialogDriver : public WindowDialogDriver {
     int Focus() const override;
 
     // Headless only.
+    // The user puts the focus on a control (a click into an edit, Tab to a button).
+    void MoveFocus(int id);
+    // Ctrl+letter on the focused control: an edit keeps it for its own text, anywhere else it
+    // chooses the dialog's shortcut command.
+    void PressCtrlKey(char letter);
     std::vector<PaintOp> Paint();
     LRESULT QueryDragIcon();
     bool IsIconic() const;

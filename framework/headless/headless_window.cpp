@@ -141,12 +141,28 @@ bool HeadlessWindow::HasSystemMenu() const {
     return source_.HasStyle("WS_SYSMENU");
 }
 
+void HeadlessWindow::AppendSystemMenuSeparator() {
+    AppendSystemMenuItem(0, "");
+}
+
 void HeadlessWindow::AppendSystemMenuItem(unsigned commandId, const std::string& text) {
     if (!HasSystemMenu()) {
         throw FrameworkError("dialog " + std::to_string(source_.id) + " has no system menu");
     }
-    systemMenu_.push_back({0, ""});
     systemMenu_.push_back({commandId, text});
+}
+
+bool HeadlessWindow::SetClipboardText(const std::string& text) {
+    backend_.SetClipboardText(text);
+    return true;
+}
+
+bool HeadlessWindow::GetClipboardText(std::string& text) {
+    if (!backend_.ClipboardText()) {
+        return false;
+    }
+    text = *backend_.ClipboardText();
+    return true;
 }
 
 CRect HeadlessWindow::GetClientRect() const {

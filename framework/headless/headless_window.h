@@ -62,12 +62,15 @@ class HeadlessWindow : public DialogWindow {
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     void SetIcon(IconHandle icon, bool bigIcon) override;
     bool HasSystemMenu() const override;
+    void AppendSystemMenuSeparator() override;
     void AppendSystemMenuItem(unsigned commandId, const std::string& text) override;
     void ShowWindow(bool show) override { visible_ = show; }
     bool IsWindowVisible() const override { return visible_; }
     bool IsIconic() const override { return iconic_; }
     CRect GetClientRect() const override;
     std::unique_ptr<PaintContext> BeginPaint() override;
+    bool SetClipboardText(const std::string& text) override;
+    bool GetClipboardText(std::string& text) override;
     int ShowMessageBox(const std::string& text, const std::string& caption,
                        unsigned flags) override;
     void EndDialog(int result) override;

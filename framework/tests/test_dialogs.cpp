@@ -48,6 +48,7 @@ bool CTestDlg::OnInitDialog() {
     log_.push_back("init");
     fw::CDialog::OnInitDialog();
     if (HasSystemMenu()) {
+        AppendSystemMenuSeparator();
         AppendSystemMenuItem(IDM_ABOUTBOX, fw::LoadResourceString(IDS_TEST_ABOUT));
     }
     SetIcon(m_hIcon, true);

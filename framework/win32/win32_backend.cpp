@@ -40,7 +40,57 @@ std::string BaseNameWithoutExtension(const std::string& path) {
     return name;
 }
 
+// The message filter's hook procedure carries no pointer of its own: the backend whose runs it
+// serves, while the outermost run lasts.
+Win32Backend* g_filteringBackend = nullptr;
+HHOOK g_messageFilter = nullptr;
+
+class MessageFilterScope {
+  public:
+    explicit MessageFilterScope(Win32Backend& backend) {
+        if (g_messageFilter != nullptr) {
+            return;  // a nested run: the outermost one's filter serves it
+        }
+        // Without the filter only the shortcuts are lost; the menu items still work.
+        g_messageFilter = SetWindowsHookExA(WH_MSGFILTER, &Win32Backend::MessageFilter, nullptr,
+                                            GetCurrentThreadId());
+        if (g_messageFilter != nullptr) {
+            g_filteringBackend = &backend;
+            installed_ = true;
+        }
+    }
+    ~MessageFilterScope() {
+        if (installed_) {
+            UnhookWindowsHookEx(g_messageFilter);
+            g_messageFilter = nullptr;
+            g_filteringBackend = nullptr;
+        }
+    }
+    MessageFilterScope(const MessageFilterScope&) = delete;
+    MessageFilterScope& operator=(const MessageFilterScope&) = delete;
+
+  private:
+    bool installed_ = false;
+};
+
 }  // namespace
+
+::LRESULT CALLBACK Win32Backend::MessageFilter(int code, WPARAM wParam, ::LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && g_filteringBackend != nullptr &&
+        !g_filteringBackend->running_.empty()) {
+        const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+        Win32DialogWindow& top = *g_filteringBackend->running_.back();
+        const bool toTop = message.hwnd == top.Handle() || IsChild(top.Handle(), message.hwnd);
+        try {
+            if (toTop && top.Opened() && !top.Ended() && top.TranslateShortcut(message)) {
+                return TRUE;
+            }
+        } catch (...) {
+            // No exception may cross the system's code; the key then goes its usual way.
+        }
+    }
+    return CallNextHookEx(g_messageFilter, code, wParam, lParam);
+}
 
 Win32Backend::Win32Backend(HINSTANCE module)
     : module_(module), applicationName_(BaseNameWithoutExtension(ModuleFileName(nullptr))) {}
@@ -55,6 +105,7 @@ int Win32Backend::RunModal(CDialog& dialog) {
     }
     Win32DialogWindow window(*this, dialog);
     const HWND owner = OwnerFor(dialog);
+    MessageFilterScope keys(*this);
     INT_PTR result = -1;
     DWORD error = 0;
     {

@@ -56,6 +56,10 @@ class Win32Backend : public UiBackend {
     // True while the window is the dialog of a modal run of this backend.
     bool IsRunningDialog(HWND hwnd) const;
 
+    // The message filter of the dialogs' modal loops (WH_MSGFILTER, MSGF_DIALOGBOX), installed
+    // for the outermost run: hands keys to the innermost dialog's shortcuts.
+    static ::LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, ::LPARAM lParam);
+
     // For the windows: a message box owned by the window (nullptr for none).
     int ShowMessageBoxFor(HWND owner, int ownerTemplate, const std::string& text,
                           const std::string& caption, unsigned flags);

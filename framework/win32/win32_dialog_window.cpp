@@ -1,7 +1,9 @@
 #include "framework/win32/win32_dialog_window.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "framework/dialog.h"
@@ -70,6 +72,18 @@ bool KindOfWindow(HWND control, ControlKind* kind) {
 
 HICON ToHicon(IconHandle icon) {
     return reinterpret_cast<HICON>(static_cast<std::uintptr_t>(icon));
+}
+
+// Another program may hold the clipboard for a moment (a clipboard manager reading what was
+// just put there): try a few times before giving up.
+bool OpenClipboardFor(HWND owner) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        ::Sleep(20);
+    }
+    return false;
 }
 
 }  // namespace
@@ -405,13 +419,18 @@ void Win32DialogWindow::SetIcon(IconHandle icon, bool bigIcon) {
 bool Win32DialogWindow::HasSystemMenu() const {
     return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_SYSMENU) != 0;
 }
-void Win32DialogWindow::AppendSystemMenuItem(unsigned commandId, const std::string& text) {
+HMENU Win32DialogWindow::SystemMenu() const {
     HMENU menu = HasSystemMenu() ? GetSystemMenu(hwnd_, FALSE) : nullptr;
     if (menu == nullptr) {
         throw FrameworkError("dialog " + std::to_string(templateId_) + " has no system menu");
     }
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, commandId, text.c_str());
+    return menu;
+}
+void Win32DialogWindow::AppendSystemMenuSeparator() {
+    AppendMenuA(SystemMenu(), MF_SEPARATOR, 0, nullptr);
+}
+void Win32DialogWindow::AppendSystemMenuItem(unsigned commandId, const std::string& text) {
+    AppendMenuA(SystemMenu(), MF_STRING, commandId, text.c_str());
 }
 void Win32DialogWindow::ShowWindow(bool show) {
     ::ShowWindow(hwnd_, show ? SW_SHOW : SW_HIDE);
@@ -439,6 +458,71 @@ std::unique_ptr<PaintContext> Win32DialogWindow::BeginPaint() {
     }
     painted_ = true;
     return std::make_unique<Painter>(hwnd_);
+}
+
+bool Win32DialogWindow::SetClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr) {
+        return false;
+    }
+    void* bytes = GlobalLock(memory);
+    if (bytes == nullptr) {
+        GlobalFree(memory);
+        return false;
+    }
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    bool placed = false;
+    if (OpenClipboardFor(hwnd_)) {
+        // Once SetClipboardData has taken the memory, it belongs to the system.
+        placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+        CloseClipboard();
+    }
+    if (!placed) {
+        GlobalFree(memory);
+    }
+    return placed;
+}
+
+bool Win32DialogWindow::GetClipboardText(std::string& text) {
+    // CF_TEXT is there too when a program put only Unicode text: the system converts it.
+    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboardFor(hwnd_)) {
+        return false;
+    }
+    bool got = false;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            const char* end = bytes + GlobalSize(data);
+            text.assign(bytes, std::find(bytes, end, '\0'));
+            GlobalUnlock(data);
+            got = true;
+        }
+    }
+    CloseClipboard();
+    return got;
+}
+
+bool Win32DialogWindow::TranslateShortcut(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam < 'A' || message.wParam > 'Z') {
+        return false;
+    }
+    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    ControlKind kind = ControlKind::kStatic;
+    if (message.hwnd != hwnd_ && KindOfWindow(message.hwnd, &kind) && kind == ControlKind::kEdit) {
+        return false;  // the edit copies and pastes its own text
+    }
+    const unsigned command = dialog_.CtrlKeyCommand(static_cast<char>(message.wParam));
+    if (command == 0) {
+        return false;
+    }
+    // A held key repeats: one command per press.
+    const bool repeated = (message.lParam & (::LPARAM{1} << 30)) != 0;
+    if (!repeated) {
+        PostMessageA(hwnd_, WM_SYSCOMMAND, command, 0);
+    }
+    return true;
 }
 
 int Win32DialogWindow::ShowMessageBox(const std::string& text, const std::string& caption,

@@ -44,15 +44,23 @@ class Win32DialogWindow : public DialogWindow {
     void SetCaption(const std::string& caption) override;
     void SetIcon(IconHandle icon, bool bigIcon) override;
     bool HasSystemMenu() const override;
+    void AppendSystemMenuSeparator() override;
     void AppendSystemMenuItem(unsigned commandId, const std::string& text) override;
     void ShowWindow(bool show) override;
     bool IsWindowVisible() const override;
     bool IsIconic() const override;
     CRect GetClientRect() const override;
     std::unique_ptr<PaintContext> BeginPaint() override;
+    bool SetClipboardText(const std::string& text) override;
+    bool GetClipboardText(std::string& text) override;
     int ShowMessageBox(const std::string& text, const std::string& caption,
                        unsigned flags) override;
     void EndDialog(int result) override;
+
+    // A key going to this dialog or one of its controls, seen by the modal loop's message filter
+    // before the dialog manager: true when it is one of the dialog's Ctrl+letter shortcuts, which
+    // is then posted as its system command and goes no further.
+    bool TranslateShortcut(const MSG& message);
 
     CDialog& Dialog() const { return dialog_; }
     int TemplateId() const { return templateId_; }
@@ -90,6 +98,7 @@ class Win32DialogWindow : public DialogWindow {
     INT_PTR Paint();
     void Fail(std::exception_ptr failure);
     HWND ComboBox(int id) const;
+    HMENU SystemMenu() const;
 
     Win32Backend& backend_;
     CDialog& dialog_;

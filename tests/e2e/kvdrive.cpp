@@ -8,7 +8,9 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -38,7 +40,9 @@ const char kUsage[] =
     "  expect-text ID TEXT              expect-visible ID yes|no      expect-selection ID N|-1\n"
     "  click ID                         spin ID forward|back [N]      type ID TEXT\n"
     "  select ID N                      expect-msgbox TEXT [CAPTION]  press OK|Cancel|Yes|No|...\n"
-    "  expect-no-window WIN             wait-exit [MS]                screenshot NAME\n";
+    "  expect-no-window WIN             wait-exit [MS]                screenshot NAME\n"
+    "  ctrl-key LETTER                  open-system-menu              menu-key LETTER\n"
+    "  expect-clipboard TEXT\n";
 
 class Deadline {
   public:
@@ -143,6 +147,18 @@ class Driver {
             case Kind::kScreenshot:
                 Screenshot(step.text);
                 return;
+            case Kind::kCtrlKey:
+                CtrlKey(step.text[0]);
+                return;
+            case Kind::kOpenSystemMenu:
+                OpenSystemMenu();
+                return;
+            case Kind::kMenuKey:
+                MenuKey(step.text[0]);
+                return;
+            case Kind::kExpectClipboard:
+                ExpectClipboard(step.text);
+                return;
         }
     }
 
@@ -201,9 +217,9 @@ class Driver {
     }
 
     // Waits until a user could operate the control: the window enabled (no modal window over
-    // it), the control shown and enabled.
+    // it), the control shown and enabled. Without a control (0), the window alone.
     HWND UsableControl(int id) const {
-        HWND control = Control(id);
+        HWND control = id != 0 ? Control(id) : nullptr;
         HWND window = Addressed();
         std::string why;
         bool usable = PollUntil(NewDeadline(), [&] {
@@ -213,6 +229,8 @@ class Driver {
                 why = addressedName_ + " is hidden";
             } else if (!IsWindowEnabled(window)) {
                 why = addressedName_ + " is disabled (a modal window is open over it)";
+            } else if (control == nullptr) {
+                return true;
             } else if (!IsWindowVisible(control)) {
                 why = "control " + std::to_string(id) + " is hidden";
             } else if (!IsWindowEnabled(control)) {
@@ -226,6 +244,20 @@ class Driver {
             throw Failure{why + "; " + target_.DescribeScreen()};
         }
         return control;
+    }
+    HWND UsableWindow() const {
+        UsableControl(0);
+        return Addressed();
+    }
+
+    // The program's open popup menu, if one is shown.
+    HWND PopupMenu() const {
+        for (HWND window : target_.Windows()) {
+            if (ClassName(window) == "#32768" && IsVisible(window)) {
+                return window;
+            }
+        }
+        return nullptr;
     }
 
     // Lets the program handle what was sent or posted so far. A message sent to a window of
@@ -378,6 +410,85 @@ class Driver {
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(control));
         Settle(window);
+    }
+
+    // Real key presses through the system's input: Ctrl down, the letter down and up, Ctrl up,
+    // once the addressed window is the foreground window.
+    void CtrlKey(char letter) {
+        HWND window = UsableWindow();
+        if (!PollUntil(NewDeadline(), [&] {
+                SetForegroundWindow(window);
+                return GetForegroundWindow() == window;
+            })) {
+            throw Failure{addressedName_ + " does not become the foreground window"};
+        }
+        INPUT keys[4] = {};
+        const WORD codes[4] = {VK_CONTROL, static_cast<WORD>(letter), static_cast<WORD>(letter),
+                               VK_CONTROL};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = codes[i];
+            keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+        }
+        if (SendInput(4, keys, sizeof(INPUT)) != 4) {
+            throw Failure{"the keys could not be sent (error " + std::to_string(GetLastError()) +
+                          ")"};
+        }
+        Settle(window);
+    }
+
+    // Opens the addressed window's system menu as Alt+Space does and waits until it is shown.
+    void OpenSystemMenu() {
+        HWND window = UsableWindow();
+        PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        if (!PollUntil(NewDeadline(), [&] { return PopupMenu() != nullptr; })) {
+            throw Failure{"no menu opened within " + Seconds(timeoutMs_) + "; " +
+                          target_.DescribeScreen()};
+        }
+    }
+
+    // Chooses the item of the open menu whose underlined letter this is: the character goes
+    // to the program's queue, where the menu's loop reads it. Waits until the menu is gone.
+    void MenuKey(char letter) {
+        if (PopupMenu() == nullptr) {
+            throw Failure{"no menu is open"};
+        }
+        HWND window = Addressed();
+        const char character = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+        PostMessageA(window, WM_CHAR, static_cast<WPARAM>(character), 0);
+        if (!PollUntil(NewDeadline(), [&] { return PopupMenu() == nullptr; })) {
+            throw Failure{"the menu is still open after '" + std::string(1, letter) + "'"};
+        }
+        Settle(window);
+    }
+
+    // The clipboard's text, as any program reads it; false when it holds none.
+    static bool ClipboardText(std::string& text) {
+        if (!OpenClipboard(nullptr)) {
+            return false;
+        }
+        bool got = false;
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+                text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+                GlobalUnlock(data);
+                got = true;
+            }
+        }
+        CloseClipboard();
+        return got;
+    }
+
+    void ExpectClipboard(const std::string& expected) {
+        std::string seen;
+        bool held = false;
+        if (!PollUntil(NewDeadline(), [&] {
+                held = ClipboardText(seen);
+                return held && seen == expected;
+            })) {
+            throw Failure{"the clipboard holds " + (held ? Quote(seen) : std::string("no text")) +
+                          ", expected " + Quote(expected)};
+        }
     }
 
     void ExpectMessageBox(const Step& step) {

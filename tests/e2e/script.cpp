@@ -1,5 +1,6 @@
 #include "tests/e2e/script.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <vector>
 
@@ -222,6 +223,18 @@ class StepParser {
         return true;
     }
 
+    // One letter A to Z, as the upper-case letter (its virtual-key code).
+    bool Letter(size_t index, std::string& letter) {
+        const std::string& word = words_[index].text;
+        if (words_[index].quoted || word.size() != 1 ||
+            !std::isalpha(static_cast<unsigned char>(word[0]))) {
+            return Fail("'" + word + "' is not a letter");
+        }
+        letter =
+            std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(word[0]))));
+        return true;
+    }
+
     bool Choice(size_t index, const char* yes, const char* no, bool& value) {
         const std::string& word = words_[index].text;
         if (!words_[index].quoted && word == yes) {
@@ -347,6 +360,22 @@ class StepParser {
             step.flag = words_.size() == 2;
             return Arity(0, 1, "wait-exit [MS]") &&
                    (!step.flag || Number(1, 1, 3600000, step.number));
+        }
+        if (name == "ctrl-key") {
+            step.kind = Kind::kCtrlKey;
+            return Arity(1, 1, "ctrl-key LETTER") && Letter(1, step.text);
+        }
+        if (name == "open-system-menu") {
+            step.kind = Kind::kOpenSystemMenu;
+            return Arity(0, 0, "open-system-menu");
+        }
+        if (name == "menu-key") {
+            step.kind = Kind::kMenuKey;
+            return Arity(1, 1, "menu-key LETTER") && Letter(1, step.text);
+        }
+        if (name == "expect-clipboard") {
+            step.kind = Kind::kExpectClipboard;
+            return Arity(1, 1, "expect-clipboard \"TEXT\"") && Text(1, step.text);
         }
         if (name == "screenshot") {
             step.kind = Kind::kScreenshot;

@@ -27,6 +27,10 @@ enum class Kind {
     kExpectNoWindow,
     kWaitExit,
     kScreenshot,
+    kCtrlKey,
+    kOpenSystemMenu,
+    kMenuKey,
+    kExpectClipboard,
 };
 
 // A window as a scenario names it: one of the program's dialogs, the message box on show, or
@@ -45,7 +49,7 @@ struct Step {
     int id = 0;
     long number = 0;    // timeout, index, repeat count, button id
     bool flag = false;  // yes/no, forward/back; whether the optional argument was given
-    std::string text;
+    std::string text;   // also the letter of ctrl-key and menu-key
     std::string caption;
     bool hasCaption = false;
 };

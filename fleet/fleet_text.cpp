@@ -1,0 +1,632 @@
+#include "fleet/fleet_text.h"
+
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "picker/loadout.h"
+
+namespace {
+
+constexpr char kTitle[] = "Kestrivar fleet";
+constexpr char kEmptyRecord[] = "(empty)";
+constexpr size_t kMaxShipNameLength = FleetSlot::kShipCodeSize - 1;
+constexpr size_t kMaxFighterNameLength = FleetSlot::kFighterTypeSize - 1;
+constexpr int kMaxShipLines = 3;
+
+// The picker's missile words with the numbers the record holds for them.
+struct MissileWord {
+    const char* word;
+    int32_t code;
+};
+const MissileWord kMissileTypes[] = {{kMissileTypeIV, 4}, {kMissileTypeI, 1}};  // IV before I
+const MissileWord kMissileSpeeds[] = {{kMissileSlow, 1}, {kMissileMedium, 2}, {kMissileFast, 3}};
+
+bool IsControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsWordChar(char c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// ---- writing
+
+// A name goes without quotes when reading it back needs none: the grammar's own characters,
+// blanks at either end and control characters all call for them.
+bool NeedsQuotes(const std::string& name) {
+    if (name.empty() || name.front() == ' ' || name.back() == ' ' || name.front() == '>')
+        return true;
+    for (char c : name) {
+        if (IsControl(c) || std::strchr("\"(),;:\\", c) != nullptr)
+            return true;
+    }
+    return false;
+}
+
+std::string NameText(const std::string& name) {
+    if (!NeedsQuotes(name))
+        return name;
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (IsControl(c)) {
+            // Written so that nothing is hidden; reading refuses it.
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string Counted(int32_t count, const char* singular) {
+    return std::to_string(count) + " " + singular + (count == 1 ? "" : "s");
+}
+
+std::string Join(const std::vector<std::string>& items, const char* separator) {
+    std::string out;
+    for (const std::string& item : items) {
+        if (!out.empty())
+            out += separator;
+        out += item;
+    }
+    return out;
+}
+
+template <size_t N>
+std::string MissileItem(const MissileWord (&words)[N], int32_t code, const char* suffix,
+                        const char* field) {
+    for (const MissileWord& word : words) {
+        if (word.code == code)
+            return word.word + std::string(suffix);
+    }
+    return std::string(field) + " " + std::to_string(code);
+}
+
+bool IsEmptyRecord(const FleetSlot& slot) {
+    FleetSlot numbers = slot;
+    std::memset(numbers.shipCode, 0, sizeof numbers.shipCode);
+    std::memset(numbers.fighterType, 0, sizeof numbers.fighterType);
+    return ShipCodeText(slot).empty() && FighterTypeText(slot).empty() && numbers == FleetSlot{};
+}
+
+std::string RecordText(const FleetSlot& slot) {
+    if (IsEmptyRecord(slot))
+        return kEmptyRecord;
+    std::string line = NameText(ShipCodeText(slot)) + " (BPV " + std::to_string(slot.baseBpv) +
+                       ", adjusted " + std::to_string(slot.adjustedBpv) + ")";
+
+    std::vector<std::string> groups;
+    if (slot.missileType != 1 || slot.missileSpeed != 1 || slot.missileReloads != 0) {
+        groups.push_back(
+            Join({MissileItem(kMissileTypes, slot.missileType, " missiles", "missile type"),
+                  MissileItem(kMissileSpeeds, slot.missileSpeed, "", "missile speed"),
+                  Counted(slot.missileReloads, "reload")},
+                 ", "));
+    }
+    std::vector<std::string> parts;
+    const struct {
+        int32_t count;
+        const char* singular;
+    } counted[] = {{slot.marinesTaken, "marine"},
+                   {slot.minesTaken, "mine"},
+                   {slot.repairsTaken, "repair"},
+                   {slot.shuttlesTaken, "shuttle"}};
+    for (const auto& part : counted) {
+        if (part.count != 0)
+            parts.push_back(Counted(part.count, part.singular));
+    }
+    if (!parts.empty())
+        groups.push_back(Join(parts, ", "));
+    const std::string fighter = FighterTypeText(slot);
+    if (slot.fighterBays != 0 || slot.fightersPerBay != 0 || !fighter.empty()) {
+        groups.push_back(Counted(slot.fighterBays, "bay") + " of " +
+                         std::to_string(slot.fightersPerBay) +
+                         (fighter.empty() ? "" : " " + NameText(fighter)));
+    }
+    if (slot.reserved != 0)
+        groups.push_back("reserved " + std::to_string(slot.reserved));
+
+    if (!groups.empty())
+        line += ": " + Join(groups, "; ");
+    return line;
+}
+
+// ---- reading
+
+// Why a line is refused; ParseFleetText puts the line number in front.
+struct Refusal {
+    std::string reason;
+};
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// One line, read from left to right. Words match without regard to letter case and only as
+// whole words; blanks between tokens are skipped.
+class LineReader {
+  public:
+    explicit LineReader(const std::string& line) : line_(&line) {}
+
+    void SkipBlanks() {
+        while (pos_ < line_->size() && IsBlank((*line_)[pos_]))
+            ++pos_;
+    }
+    bool AtEnd() {
+        SkipBlanks();
+        return pos_ == line_->size();
+    }
+    char Peek() {
+        SkipBlanks();
+        return pos_ < line_->size() ? (*line_)[pos_] : '\0';
+    }
+    bool StartsNumber() {
+        const char c = Peek();
+        return IsDigit(c) || (c == '-' && pos_ + 1 < line_->size() && IsDigit((*line_)[pos_ + 1]));
+    }
+    // What is left of the line, for messages.
+    std::string Rest() {
+        SkipBlanks();
+        return line_->substr(pos_);
+    }
+
+    bool Char(char c) {
+        if (Peek() != c)
+            return false;
+        ++pos_;
+        return true;
+    }
+
+    bool Word(const char* word) {
+        SkipBlanks();
+        const size_t length = std::strlen(word);
+        if (line_->size() - pos_ < length)
+            return false;
+        for (size_t i = 0; i < length; ++i) {
+            if (Lower((*line_)[pos_ + i]) != Lower(word[i]))
+                return false;
+        }
+        if (pos_ + length < line_->size() && IsWordChar((*line_)[pos_ + length]))
+            return false;
+        pos_ += length;
+        return true;
+    }
+    // "marine" or "marines", whatever the number.
+    bool CountWord(const char* singular) {
+        return Word((std::string(singular) + "s").c_str()) || Word(singular);
+    }
+
+    // A decimal integer with an optional minus sign, within [minimum, maximum].
+    int64_t Number(int64_t minimum, int64_t maximum) {
+        if (!StartsNumber())
+            throw Refusal{"expected a number" + Where()};
+        const size_t start = pos_;
+        const bool negative = (*line_)[pos_] == '-';
+        if (negative)
+            ++pos_;
+        int64_t magnitude = 0;
+        bool tooLarge = false;
+        while (pos_ < line_->size() && IsDigit((*line_)[pos_])) {
+            magnitude = magnitude * 10 + ((*line_)[pos_++] - '0');
+            if (magnitude > (int64_t{1} << 40)) {
+                tooLarge = true;
+                magnitude = 0;  // the digits still have to be passed over
+            }
+        }
+        const int64_t value = negative ? -magnitude : magnitude;
+        if (tooLarge || value < minimum || value > maximum) {
+            throw Refusal{line_->substr(start, pos_ - start) + " is outside the 32-bit range"};
+        }
+        return value;
+    }
+    int32_t Int32() {
+        return static_cast<int32_t>(
+            Number(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    }
+
+    // A name, quoted or bare. A bare name runs to the first of `stops` or the end of the line,
+    // without the blanks at either end; it may be empty.
+    std::string Name(const char* what, size_t maxLength, const char* stops) {
+        SkipBlanks();
+        std::string name;
+        if (pos_ < line_->size() && (*line_)[pos_] == '"') {
+            name = QuotedName(what);
+        } else {
+            while (pos_ < line_->size() && std::strchr(stops, (*line_)[pos_]) == nullptr)
+                name += (*line_)[pos_++];
+            while (!name.empty() && IsBlank(name.back()))
+                name.pop_back();
+        }
+        for (char c : name) {
+            if (IsControl(c)) {
+                char code[8];
+                std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(c));
+                throw Refusal{std::string("the ") + what + " name holds control character " + code};
+            }
+        }
+        if (name.size() > maxLength) {
+            throw Refusal{std::string("the ") + what + " name " + Quoted(name) + " has " +
+                          std::to_string(name.size()) + " characters; at most " +
+                          std::to_string(maxLength) + " fit"};
+        }
+        return name;
+    }
+
+  private:
+    std::string Where() {
+        return AtEnd() ? " at the end of the line" : " before " + Quoted(Rest());
+    }
+
+    std::string QuotedName(const char* what) {
+        ++pos_;  // the opening quote
+        std::string name;
+        while (pos_ < line_->size()) {
+            const char c = (*line_)[pos_++];
+            if (c == '"')
+                return name;
+            if (c != '\\') {
+                name += c;
+                continue;
+            }
+            const char escaped = pos_ < line_->size() ? (*line_)[pos_++] : '\0';
+            if (escaped == '"' || escaped == '\\') {
+                name += escaped;
+            } else if ((escaped == 'x' || escaped == 'X') && pos_ + 2 <= line_->size() &&
+                       std::isxdigit(static_cast<unsigned char>((*line_)[pos_])) &&
+                       std::isxdigit(static_cast<unsigned char>((*line_)[pos_ + 1]))) {
+                name += static_cast<char>(std::stoi(line_->substr(pos_, 2), nullptr, 16));
+                pos_ += 2;
+            } else {
+                throw Refusal{std::string("the ") + what + " name has an unknown escape \\" +
+                              (escaped == '\0' ? std::string() : std::string(1, escaped))};
+            }
+        }
+        throw Refusal{std::string("the ") + what + " name has no closing quote"};
+    }
+
+    const std::string* line_;  // a pointer, so that a reader can be copied to try a match
+    size_t pos_ = 0;
+};
+
+// The loadout fields, each of which a line may give once.
+enum Field : unsigned {
+    kType = 1u << 0,
+    kSpeed = 1u << 1,
+    kReloads = 1u << 2,
+    kMarines = 1u << 3,
+    kMines = 1u << 4,
+    kRepairs = 1u << 5,
+    kShuttles = 1u << 6,
+    kFighters = 1u << 7,
+    kReserved = 1u << 8,
+};
+
+const char* FieldName(Field field) {
+    switch (field) {
+        case kType:
+            return "the missile type is";
+        case kSpeed:
+            return "the missile speed is";
+        case kReloads:
+            return "reloads are";
+        case kMarines:
+            return "marines are";
+        case kMines:
+            return "mines are";
+        case kRepairs:
+            return "repairs are";
+        case kShuttles:
+            return "shuttles are";
+        case kFighters:
+            return "fighters are";
+        case kReserved:
+            return "the reserved field is";
+    }
+    return "a field is";
+}
+
+class ShipLineReader {
+  public:
+    explicit ShipLineReader(const std::string& line) : in_(line) {}
+
+    FleetSlot Read() {
+        SetShipCode(slot_, in_.Name("ship", kMaxShipNameLength, "("));
+        if (!in_.Char('(') || !in_.Word("BPV"))
+            throw Refusal{"expected \"(BPV\" after the ship name"};
+        slot_.baseBpv = in_.Int32();
+        if (!in_.Char(',') || !in_.Word("adjusted"))
+            throw Refusal{"expected \", adjusted\" after the BPV"};
+        slot_.adjustedBpv = in_.Int32();
+        if (!in_.Char(')'))
+            throw Refusal{"expected \")\" after the adjusted BPV"};
+        // What a ship without missile racks has unless the line says otherwise.
+        slot_.missileType = 1;
+        slot_.missileSpeed = 1;
+        if (in_.AtEnd())
+            return slot_;
+        if (!in_.Char(':'))
+            throw Refusal{"expected \":\" before the loadout, not " + Quoted(in_.Rest())};
+        for (;;) {
+            if (!in_.AtEnd() && in_.Peek() != ',' && in_.Peek() != ';')
+                Item();
+            if (in_.AtEnd())
+                return slot_;
+            if (!in_.Char(',') && !in_.Char(';'))
+                throw Refusal{"expected \",\" or \";\" before " + Quoted(in_.Rest())};
+        }
+    }
+
+  private:
+    void Set(Field field, int32_t& target, int32_t value) {
+        if ((given_ & field) != 0)
+            throw Refusal{std::string(FieldName(field)) + " given twice"};
+        given_ |= field;
+        target = value;
+    }
+
+    template <size_t N>
+    bool MissileWords(const MissileWord (&words)[N], Field field, int32_t& target) {
+        for (const MissileWord& word : words) {
+            LineReader attempt = in_;
+            bool matched = true;
+            // "Type IV" is two words; match each.
+            std::string text = word.word;
+            size_t start = 0;
+            while (matched && start < text.size()) {
+                const size_t space = text.find(' ', start);
+                const size_t end = space == std::string::npos ? text.size() : space;
+                matched = attempt.Word(text.substr(start, end - start).c_str());
+                start = end + 1;
+            }
+            if (matched) {
+                in_ = attempt;
+                Set(field, target, word.code);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void Item() {
+        const std::string item = ItemText();
+        if (in_.StartsNumber()) {
+            const int32_t count = in_.Int32();
+            const struct {
+                const char* singular;
+                Field field;
+                int32_t& target;
+            } counted[] = {{"reload", kReloads, slot_.missileReloads},
+                           {"marine", kMarines, slot_.marinesTaken},
+                           {"mine", kMines, slot_.minesTaken},
+                           {"repair", kRepairs, slot_.repairsTaken},
+                           {"shuttle", kShuttles, slot_.shuttlesTaken}};
+            for (const auto& entry : counted) {
+                if (in_.CountWord(entry.singular)) {
+                    Set(entry.field, entry.target, count);
+                    return;
+                }
+            }
+            if (in_.CountWord("bay")) {
+                if (!in_.Word("of"))
+                    throw Refusal{"expected \"of\" after " + Quoted(Counted(count, "bay"))};
+                Set(kFighters, slot_.fighterBays, count);
+                slot_.fightersPerBay = in_.Int32();
+                SetFighterType(slot_, in_.Name("fighter", kMaxFighterNameLength, ",;"));
+                return;
+            }
+        } else if (MissileWords(kMissileTypes, kType, slot_.missileType)) {
+            if (!in_.Word("missiles"))
+                in_.Word("missile");
+            return;
+        } else if (MissileWords(kMissileSpeeds, kSpeed, slot_.missileSpeed)) {
+            return;
+        } else if (in_.Word("missile")) {
+            if (in_.Word("type")) {
+                const int32_t type = in_.Int32();
+                if (type != 0 && type != 1 && type != 4) {
+                    throw Refusal{"missile type " + std::to_string(type) +
+                                  " is neither Type I (1) nor Type IV (4)"};
+                }
+                Set(kType, slot_.missileType, type);
+                return;
+            }
+            if (in_.Word("speed")) {
+                const int32_t speed = in_.Int32();
+                if (speed < 0 || speed > 3) {
+                    throw Refusal{"missile speed " + std::to_string(speed) +
+                                  " is not Slow (1), Medium (2) or Fast (3)"};
+                }
+                Set(kSpeed, slot_.missileSpeed, speed);
+                return;
+            }
+        } else if (in_.Word("reserved")) {
+            Set(kReserved, slot_.reserved, in_.Int32());
+            return;
+        }
+        throw Refusal{Quoted(item) + " is not a loadout item"};
+    }
+
+    // The item ahead, up to the next separator, for messages.
+    std::string ItemText() {
+        std::string rest = in_.Rest();
+        rest = rest.substr(0, rest.find_first_of(",;"));
+        while (!rest.empty() && IsBlank(rest.back()))
+            rest.pop_back();
+        return rest;
+    }
+
+    LineReader in_;
+    FleetSlot slot_;
+    unsigned given_ = 0;
+};
+
+// The lines of a text without their CR LF or LF ends and without a forum's quoting marks.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // an editor's UTF-8 mark
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string WithoutQuotingMarks(const std::string& line) {
+    size_t start = 0;
+    while (start < line.size() && (IsBlank(line[start]) || line[start] == '>'))
+        ++start;
+    return line.substr(start);
+}
+
+struct Reading {
+    bool titled = false;
+    bool counted = false;
+    int countLine = 0;
+    int32_t count = 0;
+    int ships = 0;
+    bool totalled = false;
+    FleetFileContents contents;
+};
+
+void ReadLine(const std::string& raw, int lineNumber, Reading& reading) {
+    for (char c : raw) {
+        if (IsControl(c) && c != '\t') {
+            char code[8];
+            std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(c));
+            throw Refusal{std::string("control character ") + code};
+        }
+    }
+    const std::string line = WithoutQuotingMarks(raw);
+    LineReader in(line);
+    if (in.AtEnd())
+        return;
+    if (!reading.titled) {
+        if (!in.Word("Kestrivar") || !in.Word("fleet") || !in.AtEnd())
+            throw Refusal{"not a fleet: its text starts with " + Quoted(kTitle)};
+        reading.titled = true;
+        return;
+    }
+    if (reading.totalled)
+        throw Refusal{"nothing may follow the total"};
+
+    // Only ship lines hold a parenthesis: every name that holds one is quoted.
+    if (line.find('(') == std::string::npos) {
+        LineReader countLine = in;
+        LineReader totalLine = in;
+        if (countLine.Word("Ship") && countLine.Word("count")) {
+            in = countLine;
+            if (reading.counted)
+                throw Refusal{"the ship count is given twice"};
+            if (reading.ships > 0)
+                throw Refusal{"the ship count comes before the ships"};
+            reading.count = in.Int32();
+            reading.counted = true;
+            reading.countLine = lineNumber;
+        } else if (totalLine.Word("Total") && totalLine.Word("BPV")) {
+            in = totalLine;
+            // Three ships may add up to more than 32 bits hold.
+            const int64_t limit = int64_t{3} << 31;
+            const int64_t total = in.Number(-limit, limit);
+            int64_t sum = 0;
+            for (int i = 0; i < reading.ships; ++i)
+                sum += reading.contents.records[static_cast<size_t>(i)].adjustedBpv;
+            if (in.AtEnd() && total != sum) {
+                throw Refusal{"the total is " + std::to_string(total) +
+                              ", but the ships add up to " + std::to_string(sum)};
+            }
+            reading.totalled = true;
+        } else {
+            throw Refusal{Quoted(in.Rest()) + " is not a ship line: NAME (BPV n, adjusted n)"};
+        }
+        if (!in.AtEnd())
+            throw Refusal{"unexpected " + Quoted(in.Rest()) + " at the end of the line"};
+        return;
+    }
+
+    if (reading.ships == kMaxShipLines)
+        throw Refusal{"a fleet holds at most three ships"};
+    FleetSlot& record = reading.contents.records[static_cast<size_t>(reading.ships)];
+    if (in.Char('(') && in.Word("empty") && in.Char(')') && in.AtEnd()) {
+        record = FleetSlot{};
+    } else {
+        record = ShipLineReader(line).Read();
+    }
+    ++reading.ships;
+}
+
+}  // namespace
+
+std::string FormatFleetText(const FleetFileContents& contents, const std::string& lineEnd) {
+    const int listed = SlotsFilledByCount(contents.count);
+    std::string text = std::string(kTitle) + lineEnd;
+    if (contents.count != listed)
+        text += "Ship count " + std::to_string(contents.count) + lineEnd;
+    int64_t total = 0;
+    for (int i = 0; i < listed; ++i) {
+        const FleetSlot& record = contents.records[static_cast<size_t>(i)];
+        text += RecordText(record) + lineEnd;
+        total += record.adjustedBpv;
+    }
+    return text + "Total BPV " + std::to_string(total) + lineEnd;
+}
+
+bool ParseFleetText(const std::string& text, FleetFileContents& contents, std::string& error) {
+    const std::vector<std::string> lines = Lines(text);
+    Reading reading;
+    int lineNumber = 0;
+    try {
+        for (const std::string& line : lines) {
+            ++lineNumber;
+            ReadLine(line, lineNumber, reading);
+        }
+        if (!reading.titled) {
+            lineNumber = 1;
+            throw Refusal{"the text is empty; a fleet's text starts with " + Quoted(kTitle)};
+        }
+        if (reading.counted) {
+            const int wanted = SlotsFilledByCount(reading.count);
+            if (reading.ships != wanted) {
+                lineNumber = reading.countLine;
+                throw Refusal{"ship count " + std::to_string(reading.count) + " fills " +
+                              std::to_string(wanted) + " slots, so " + std::to_string(wanted) +
+                              " ship lines must follow, not " + std::to_string(reading.ships)};
+            }
+        } else {
+            reading.count = reading.ships;
+        }
+    } catch (const Refusal& refusal) {
+        error = "line " + std::to_string(lineNumber) + ": " + refusal.reason;
+        return false;
+    }
+    reading.contents.count = reading.count;
+    contents = reading.contents;
+    return true;
+}
