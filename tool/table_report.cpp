@@ -347,7 +347,8 @@ void AddDuplicateFindings(const GameData& game, const TableIndex& index,
         if (logged->entry)
             byName[logged->className].push_back(logged);
     }
-    for (const auto& [name, group] : byName) {
+    for (const auto& named : byName) {
+        const std::vector<const LoggedLine*>& group = named.second;
         if (group.size() < 2)
             continue;
         // Which row each lookup by name finds, with what to say before and after its place.
