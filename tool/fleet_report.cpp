@@ -133,7 +133,10 @@ int PrintFleetReport(const GameData& game, const std::string& path,
             if (filled == 0)
                 out << ": no ships; Load leaves the slots as they are\n";
             else
-                out << ": Load fills slot" << (filled == 1 ? " 1" : "s 1 to ") << filled << "\n";
+                out << ": Load fills "
+                    << (filled == 1 ? std::string("slot 1")
+                                    : "slots 1 to " + std::to_string(filled))
+                    << "\n";
             int64_t total = 0;
             for (int i = 0; i < filled; ++i) {
                 const size_t offset = kFleetHeaderSize + static_cast<size_t>(i) * kFleetSlotSize;

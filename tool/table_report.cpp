@@ -261,7 +261,11 @@ void AddKeywordFindings(const GameData& game, const TableIndex& index,
             entries[{logged->table, logged->line}] = logged->entry;
     }
     for (const LoggedKeyword& keyword : game.log.keywords) {
-        std::string text = "unknown " + std::string(KeywordKindName(keyword.kind)) + " " +
+        // The ship reader keeps the line feed on the row, so a blank line is a row whose race
+        // is the line feed alone.
+        const bool blankLine = keyword.kind == KeywordKind::kRace && keyword.keyword == "\n";
+        std::string text = (blankLine ? "a blank line, read as a row of " : "") +
+                           std::string("unknown ") + KeywordKindName(keyword.kind) + " " +
                            Quoted(keyword.keyword) + " in column " + std::to_string(keyword.column);
         if (keyword.mount != 0)
             text += " (mount " + std::to_string(keyword.mount) + ")";

@@ -89,9 +89,24 @@ TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
          kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Hornet"}}),
          "shiplist.txt:3: Carrier: dropped: bay 1 names \"CV-Hornet\", a fighter that is never "
          "read: it stands at "},
+        {kFirstFighter + Fighter("", "CV-Nameless") + kWasp + kEndLine, kShips,
+         "ftrlist.txt:3: CV-Nameless: dropped: the race column is empty, and the fighter table "
+         "ends at its first rejected row, so the 1 row below it is never read"},
+        {kFighters,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "1"}, {115, "Escort"}}) +
+             Ship("Corvane", "Escort", "DESTROYER"),
+         "shiplist.txt:3: Carrier: dropped: bay 1 names \"Escort\", a DESTROYER (line 4), not a "
+         "fighter or PF"},
+        {kFighters,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "1"}, {115, "Gunboat"}}) +
+             Ship("Corvane", "Gunboat", "PF", {{114, "1"}, {115, "Nobody"}}),
+         "shiplist.txt:3: Carrier: dropped: bay 1 names \"Gunboat\", a row that is dropped "
+         "itself (line 4)"},
         {kFighters, kShips + Ship("Zorg", "Odd", "DESTROYER"),
          "shiplist.txt:3: Odd: unknown race \"Zorg\" in column 1: read as an unknown race (-2), "
          "which normal mode never offers; offered in neither mode"},
+        {kFighters, kShips + "\r\n" + kEndLine,
+         "shiplist.txt:3: -: a blank line, read as a row of unknown race \"\\n\" in column 1"},
         {kFighters, kShips + Ship("Corvane", "Odd", "BOAT"),
          "shiplist.txt:3: Odd: unknown hull class \"BOAT\" in column 4: read as no hull class "
          "(-1), which no mode offers; offered in neither mode"},
@@ -134,6 +149,31 @@ TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
         const Game game(c.fighters, c.ships);
         const KvtoolRun run = game.Tables();
         EXPECT_EQ(run.status, kExitFindings) << run.err;
+        EXPECT_NE(run.out.find(c.expected), std::string::npos) << run.out;
+    }
+}
+
+// Each rule of the start-up modes, as --ship explains why a mode leaves a ship out.
+TEST(KvtoolTables, ShipReportNamesTheModeRuleThatLeavesAShipOut) {
+    const Game game(kFighters, kShips + Ship("Vorrak", "VR-Frigate", "FRIGATE") +
+                                   Ship("Corvane", "CV-Freighter", "FREIGHTER") +
+                                   Ship("Neutral", "NT-Base", "STARBASE") + kEndLine);
+    const struct {
+        const char* ship;
+        const char* expected;
+    } cases[] = {
+        {"VR-Frigate",
+         "normal mode: not offered: the race is Vorrak, and it offers Corvane "
+         "ships only"},
+        {"CV-Freighter", "normal mode: not offered: hull class FREIGHTER is not a warship class"},
+        {"VR-Frigate", "Sector Assault mode: not offered: hull class FRIGATE is not a base"},
+        {"NT-Base", "Sector Assault mode: not offered: it leaves out the race Neutral"},
+        {"CN-First", "Sector Assault mode: not offered: hull class FRIGATE is not a base"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ship);
+        const KvtoolRun run = game.Tables({"--ship", c.ship});
+        EXPECT_EQ(run.status, kExitClean);
         EXPECT_NE(run.out.find(c.expected), std::string::npos) << run.out;
     }
 }
@@ -196,6 +236,15 @@ TEST(KvtoolFleet, ReportsWhatLoadWouldMakeOfTheFile) {
     // Standard marines 2: each one more adds 2 to the point value.
     const Game game(kFighters, kShips + Ship("Corvane", "CV-Kite", "FRIGATE",
                                              {{5, "60"}, {16, "2"}, {17, "4"}}));
+    // Numbers the picker reads as words: any type but 1 is "Type IV", any speed above 2 "Fast".
+    FleetSlot odd = Frigate(2, 60);
+    odd.missileType = 7;
+    odd.missileSpeed = 9;
+    odd.missileReloads = 2;
+    odd.fighterBays = 1;
+    odd.fightersPerBay = 2;
+    odd.adjustedBpv = 66;  // two fighters of BPV 3 where the frigate carries none
+    SetFighterType(odd, "CV-Wasp");
     FleetSlot ghost = Frigate(2, 60);
     SetShipCode(ghost, "CV-Ghost");
     const struct {
@@ -204,6 +253,9 @@ TEST(KvtoolFleet, ReportsWhatLoadWouldMakeOfTheFile) {
         const char* expected;
     } cases[] = {
         {FleetBytes(2, 1, {Frigate(3, 62)}), kExitClean, "marines 3, mines 0"},
+        {FleetBytes(2, 1, {odd}), kExitClean,
+         "missiles Type IV (stored as 7), Fast (stored as 9), 2 reloads, no missile racks\n  "
+         "fighters 1 bay of 2 CV-Wasp, cost 6"},
         {FleetBytes(2, 1, {Frigate(3, 60)}), kExitFindings,
          "slot 1: CV-Kite: adjusted BPV 60 in the file, but the picker computes 62"},
         {FleetBytes(2, 1, {ghost}), kExitFindings, "slot 1: CV-Ghost: no mode offers this ship"},
