@@ -41,6 +41,8 @@ class TableIndex {
             for (const ShipSpec* ship : game.offered[mode])
                 positions_[mode].emplace(ship, ++position);
         }
+        for (const GameTable table : {GameTable::kShips, GameTable::kFighters})
+            endLines_[TableNumber(table)] = FindEndLine(table);
     }
 
     // Every logged line, by file and line.
@@ -58,16 +60,7 @@ class TableIndex {
 
     // The end line of a table: where the ship table's data end, and where the fighter table's
     // would have ended had it not ended before. 0 when there is none.
-    int EndLine(GameTable table) const {
-        const TableFrame& frame = game_.log.Frame(table);
-        if (frame.endLine != 0 && frame.endKind == DataEnd::kEndLine)
-            return frame.endLine;
-        for (const LoggedLine* logged : sorted_) {
-            if (logged->table == table && logged->fate == LineFate::kNotRead && logged->endLine)
-                return logged->line;
-        }
-        return 0;
-    }
+    int EndLine(GameTable table) const { return endLines_[TableNumber(table)]; }
 
     // The fighter rows lost to an early end of the fighter table: those between the row that
     // ended it and the end line.
@@ -105,9 +98,23 @@ class TableIndex {
     }
 
   private:
+    static std::size_t TableNumber(GameTable table) { return table == GameTable::kShips ? 0 : 1; }
+
+    int FindEndLine(GameTable table) const {
+        const TableFrame& frame = game_.log.Frame(table);
+        if (frame.endLine != 0 && frame.endKind == DataEnd::kEndLine)
+            return frame.endLine;
+        for (const LoggedLine* logged : sorted_) {
+            if (logged->table == table && logged->fate == LineFate::kNotRead && logged->endLine)
+                return logged->line;
+        }
+        return 0;
+    }
+
     const GameData& game_;
     std::vector<const LoggedLine*> sorted_;
     std::unordered_map<const ShipSpec*, int> positions_[2];
+    int endLines_[2] = {0, 0};
 };
 
 Finding MakeFinding(const LoggedLine& logged, std::string text) {
