@@ -199,7 +199,8 @@ void ReadShipPassObserved(LineReader& reader, CatalogueLists& lists, bool pfPass
     };
     do {
         if (StartsWith(line, kEndLine)) {
-            ReportDataEnd(reader, line, number, GameTable::kShips, DataEnd::kEndLine, frame);
+            if (pfPass)
+                ReportDataEnd(reader, line, number, GameTable::kShips, DataEnd::kEndLine, frame);
             return;
         }
         const RowHead head = ReadRowHead(line);
