@@ -1,5 +1,7 @@
 #include "app/catalogue_setup.h"
 
+#include <unordered_map>
+
 #include "app/catalogue_order.h"
 
 namespace {
@@ -33,14 +35,47 @@ void OrderCatalogues(ShipCatalogue& ships, ShipCatalogue& fighters) {
     fighters.Sort();
 }
 
-void NarrowToMode(ShipCatalogue& ships, bool sectorAssault) {
+ModeVerdict JudgeForMode(const ShipSpecCore& ship, bool sectorAssault) {
     if (sectorAssault) {
-        ships.FilterByHullClass({kHullBaseStation, kHullBattleStation, kHullStarbase}, true);
-        ships.FilterByRace({kRaceNeutral}, false);
-        return;
+        if (ship.hullClass != kHullBaseStation && ship.hullClass != kHullBattleStation &&
+            ship.hullClass != kHullStarbase)
+            return ModeVerdict::kNotBase;
+        if (ship.race == kRaceNeutral)
+            return ModeVerdict::kNeutralRace;
+        return ModeVerdict::kOffered;
     }
-    ships.FilterByRace({kRaceCorvane}, true);
-    ships.KeepWarshipClasses();
-    g_orderIgnoresClass = false;
-    ships.Sort();
+    if (ship.race != kRaceCorvane)
+        return ModeVerdict::kNotCorvane;
+    if (!IsWarshipClass(ship.hullClass))
+        return ModeVerdict::kNotWarship;
+    return ModeVerdict::kOffered;
+}
+
+void NarrowToMode(ShipCatalogue& ships, bool sectorAssault) {
+    ships.mainList.remove_if([sectorAssault](const ShipSpec& ship) {
+        return JudgeForMode(ship, sectorAssault) != ModeVerdict::kOffered;
+    });
+    if (!sectorAssault) {
+        g_orderIgnoresClass = false;
+        ships.Sort();
+    }
+}
+
+std::vector<const ShipSpec*> OfferedShips(const ShipCatalogue& ordered, bool sectorAssault) {
+    ShipCatalogue narrowed;
+    narrowed.mainList = ordered.mainList;
+    // A copy keeps the order: its records pair with the originals one by one.
+    std::unordered_map<const ShipSpec*, const ShipSpec*> originals;
+    auto original = ordered.mainList.begin();
+    for (const ShipSpec& copy : narrowed.mainList)
+        originals.emplace(&copy, &*original++);
+
+    const bool orderIgnoresClass = g_orderIgnoresClass;
+    NarrowToMode(narrowed, sectorAssault);
+    g_orderIgnoresClass = orderIgnoresClass;
+
+    std::vector<const ShipSpec*> offered;
+    for (const ShipSpec& copy : narrowed.mainList)
+        offered.push_back(originals.at(&copy));
+    return offered;
 }

@@ -31,7 +31,7 @@ void ShipCatalogue::FilterByHullClass(const std::vector<int32_t>& values, bool k
 }
 
 void ShipCatalogue::KeepWarshipClasses() {
-    FilterByHullClass({3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, true);
+    mainList.remove_if([](const ShipSpec& ship) { return !IsWarshipClass(ship.hullClass); });
 }
 
 void ShipCatalogue::FilterByField(int32_t ShipSpecCore::*field, const std::vector<int32_t>& values,

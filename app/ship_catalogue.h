@@ -5,6 +5,11 @@
 
 #include "gamedata/catalogue_lists.h"
 
+// Hull classes 3 to 12, frigate up to battleship: the warships normal mode offers.
+inline bool IsWarshipClass(int32_t hullClass) {
+    return hullClass >= 3 && hullClass <= 12;
+}
+
 // The in-memory catalogue of ships and crafts. Sorting and narrowing act on mainList only and
 // relink or unlink its nodes; no record is copied. craftList is filled by the readers and left
 // alone here. Copying a catalogue copies every record of both lists, in order.
@@ -20,7 +25,7 @@ class ShipCatalogue : public CatalogueLists {
     // The same on hullClass.
     void FilterByHullClass(const std::vector<int32_t>& values, bool keepMembers);
 
-    // Keeps hull classes 3 to 12, frigate up to battleship.
+    // Keeps the warship classes (IsWarshipClass).
     void KeepWarshipClasses();
 
   private:

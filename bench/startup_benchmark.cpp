@@ -33,6 +33,7 @@
 #include "gamedata/table_reader.h"
 #include "picker/loadout.h"
 #include "platform/file_system.h"
+#include "tool/table_log.h"
 
 namespace {
 
@@ -318,6 +319,51 @@ void BM_Startup(benchmark::State& state) {
     }
 }
 
+// An observer that only counts what it is told: the readers' own cost of observing.
+class CountingObserver : public TableObserver {
+  public:
+    std::uint64_t events = 0;
+    void HeaderLines(GameTable, int, bool) override { ++events; }
+    void RowAccepted(GameTable, int, const ShipSpec&) override { ++events; }
+    void RowDropped(GameTable, int, const DroppedRow&) override { ++events; }
+    void KeywordUnknown(GameTable, int, const UnknownKeyword&) override { ++events; }
+    void DataEnded(GameTable, int, DataEnd, std::string_view) override { ++events; }
+    void LineNotRead(GameTable, int, const UnreadLine&) override { ++events; }
+};
+
+// The whole start-up as BM_Startup times it, with no observer (observer:0), an observer that
+// only counts (observer:1), and kvtool's TableLog, which keeps a record of every line
+// (observer:2): what an attached observer costs, measured within one run.
+void BM_StartupObserver(benchmark::State& state) {
+    const TableFiles& files = TablesFor(static_cast<int>(state.range(0)));
+    const int kind = static_cast<int>(state.range(1));
+    std::uint64_t events = 0;
+    for (auto _ : state) {
+        auto ships = std::make_unique<ShipCatalogue>();
+        auto fighters = std::make_unique<ShipCatalogue>();
+        CountingObserver counting;
+        auto log = std::make_unique<TableLog>();
+        TableObserver* observer = kind == 0   ? nullptr
+                                  : kind == 1 ? static_cast<TableObserver*>(&counting)
+                                              : log.get();
+        if (!ReadTables(*ships, files.shipPath, files.fighterPath, observer))
+            Fail("ReadTables failed");
+        CheckEveryRowAccepted(*ships, files.stats);
+        OrderCatalogues(*ships, *fighters);
+        NarrowToMode(*ships, kNormalMode);
+        events += counting.events + log->lines.size();
+
+        state.PauseTiming();
+        log.reset();
+        ships.reset();
+        fighters.reset();
+        state.ResumeTiming();
+    }
+    SetRowCounters(state, files);
+    state.counters["reports_per_start"] =
+        benchmark::Counter(static_cast<double>(events), benchmark::Counter::kAvgIterations);
+}
+
 // ReadTables alone, the part the readers own; destroying the lists is not timed.
 void BM_ReadTables(benchmark::State& state) {
     const TableFiles& files = TablesFor(static_cast<int>(state.range(0)));
@@ -588,6 +634,10 @@ BENCHMARK(BM_Startup)
     ->ArgName("rows")
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
+BENCHMARK(BM_StartupObserver)
+    ->ArgsProduct({{kSizes[0], kSizes[1]}, {0, 1, 2}})
+    ->ArgNames({"rows", "observer"})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTables)
     ->Arg(kSizes[0])
     ->Arg(kSizes[1])

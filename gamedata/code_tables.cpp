@@ -176,3 +176,37 @@ int32_t ArcCode(const std::string& keyword) {
         return -1;
     return Lookup(kArcsIndexed, keyword, -1);
 }
+
+bool IsUnknownKeyword(KeywordKind kind, std::string_view keyword, int32_t code) {
+    if (keyword.empty())
+        return false;
+    switch (kind) {
+        case KeywordKind::kRace:
+            return code == -2;
+        case KeywordKind::kHullType:
+            return code == 43;
+        default:
+            return code == -1;
+    }
+}
+
+namespace {
+
+template <std::size_t N>
+const char* KeywordOf(const KeywordCode (&table)[N], int32_t code) {
+    for (const KeywordCode& entry : table) {
+        if (entry.code == code)
+            return entry.keyword.data();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const char* RaceKeyword(int32_t code) {
+    return KeywordOf(kRaces, code);
+}
+
+const char* HullClassKeyword(int32_t code) {
+    return KeywordOf(kHullClasses, code);
+}

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The game's keyword tables: each lookup turns a keyword from the ship or fighter table into the
 // game's code for it. Keywords match whole and without regard to ASCII letter case; a lookup never
@@ -28,3 +29,15 @@ int32_t GradeCode(const std::string& keyword);
 int32_t WeaponCode(const std::string& keyword);
 // Firing arc: -1 for an empty or unknown keyword.
 int32_t ArcCode(const std::string& keyword);
+
+// The seven lookups, for code that reports on keyword columns.
+enum class KeywordKind { kRace, kHullType, kHullClass, kLetter, kGrade, kWeapon, kArc };
+
+// Whether a lookup's code says that nothing matched a non-empty keyword (an empty column is not an
+// unknown keyword). A race of -2, a hull type of 43, any other lookup's -1.
+bool IsUnknownKeyword(KeywordKind kind, std::string_view keyword, int32_t code);
+
+// The keyword that gives a race or hull-class code, as the tables list it; nullptr for a code
+// that no keyword gives.
+const char* RaceKeyword(int32_t code);
+const char* HullClassKeyword(int32_t code);

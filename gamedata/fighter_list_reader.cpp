@@ -5,6 +5,7 @@
 #include "gamedata/code_tables.h"
 #include "gamedata/line_reader.h"
 #include "gamedata/number_text.h"
+#include "gamedata/observed_reading.h"
 #include "gamedata/row_tokenizer.h"
 #include "gamedata/table_layout.h"
 
@@ -20,13 +21,20 @@ constexpr int32_t ShipSpecCore::*kColumns24To33[] = {
     &ShipSpecCore::col08, &ShipSpecCore::col09,
 };
 
-}  // namespace
+constexpr int kFirstMountColumn = 4;
 
-bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
+// ParseFighterRow, showing every keyword column to `keywords(kind, column, mount, keyword,
+// code)` once it is looked up.
+template <typename Keywords>
+bool ParseFighterColumns(std::string_view row, FighterSpec& spec, Keywords& keywords) {
     // One column is taken per statement: the columns must be read in order.
     RowTokenizer columns(row);
 
-    spec.race = RaceCode(columns.next());
+    {
+        const std::string race = columns.next();
+        spec.race = RaceCode(race);
+        keywords(KeywordKind::kRace, 1, 0, race, spec.race);
+    }
     if (spec.race == -1)
         return false;
     spec.className = columns.next();
@@ -41,6 +49,10 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
             mount.extra = ParseIntColumn(columns.nextView());
             mount.weapon = WeaponCode(mount.weaponKeyword);
             mount.arc = ArcCode(mount.arcKeyword);
+            // Four columns a mount from column 4 on: count, weapon, arc, extra value.
+            const int weaponColumn = kFirstMountColumn + 1 + 4 * (number - kFirstMountNumber);
+            keywords(KeywordKind::kWeapon, weaponColumn, number, mount.weaponKeyword, mount.weapon);
+            keywords(KeywordKind::kArc, weaponColumn + 1, number, mount.arcKeyword, mount.arc);
         }
         spec.mounts[number] = std::move(mount);
     }
@@ -60,7 +72,45 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
     return true;
 }
 
-void ReadFighterRows(LineReader& reader, CatalogueLists& lists) {
+// ReadFighterRows reporting to an observer: the header, every row accepted, the row that ends
+// the table and every line after it.
+void ReadFighterRowsObserved(LineReader& reader, CatalogueLists& lists, TableObserver& observer) {
+    std::string line;  // reused for every line
+    int number = 0;
+    if (!SkipToFirstRowObserved(reader, line, number, GameTable::kFighters, observer))
+        return;
+    KeywordCollector keywords;
+    do {
+        const bool endLine = StartsWith(line, kEndLine);
+        if (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        FighterSpec& spec = lists.mainList.emplace_back();
+        if (!ParseFighterColumns(line, spec, keywords)) {
+            lists.mainList.pop_back();
+            const DataEnd end = endLine        ? DataEnd::kEndLine
+                                : line.empty() ? DataEnd::kBlankLine
+                                               : DataEnd::kEmptyRace;
+            ReportDataEnd(reader, line, number, GameTable::kFighters, end, observer);
+            return;
+        }
+        keywords.Report(observer, GameTable::kFighters, number, spec.className);
+        lists.craftList.push_back(spec);
+        observer.RowAccepted(GameTable::kFighters, number, spec);
+    } while (NextLine(reader, line, number));
+}
+
+}  // namespace
+
+bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
+    IgnoreKeywords keywords;
+    return ParseFighterColumns(row, spec, keywords);
+}
+
+void ReadFighterRows(LineReader& reader, CatalogueLists& lists, TableObserver* observer) {
+    if (observer != nullptr) {
+        ReadFighterRowsObserved(reader, lists, *observer);
+        return;
+    }
     std::string line;  // reused for every line
     if (!SkipToFirstRow(reader, line))
         return;

@@ -4,6 +4,7 @@
 
 #include "gamedata/catalogue_lists.h"
 #include "gamedata/ship_spec.h"
+#include "gamedata/table_observer.h"
 
 class LineReader;
 
@@ -16,5 +17,6 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec);
 
 // Reads the fighter table from its current position: from the first data row on, each accepted
 // row is appended to lists.mainList and then to lists.craftList. The first rejected row, a blank
-// line or the end line included, ends the table.
-void ReadFighterRows(LineReader& reader, CatalogueLists& lists);
+// line or the end line included, ends the table. An observer, when given, is told about the
+// header, every row accepted, the row that ends the table and every line after it.
+void ReadFighterRows(LineReader& reader, CatalogueLists& lists, TableObserver* observer = nullptr);

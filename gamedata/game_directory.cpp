@@ -4,14 +4,11 @@
 
 namespace {
 
-constexpr char kGameKey[] = "Software\\Brunvik\\Halvane Reach";
-constexpr char kDirectoryValue[] = "Directory";
-
 // The registry value's text, ending in a backslash. The value's registry type is not checked:
 // whatever bytes it holds are taken as text up to the first NUL.
 bool ReadGameDirectory(std::string& directory) {
     std::string data;
-    if (!platform::ReadLocalMachineValue(kGameKey, kDirectoryValue, data))
+    if (!platform::ReadLocalMachineValue(kGameRegistryKey, kGameDirectoryValue, data))
         return false;
     std::string text = data.substr(0, data.find('\0'));
     if (text.empty() || text.back() != '\\')

@@ -9,6 +9,10 @@
 // `directory`, or returns false and leaves it as it was when the key or value is missing.
 // The value may be of any length.
 
+// Where the game's installer records its directory: a value under HKEY_LOCAL_MACHINE.
+inline constexpr char kGameRegistryKey[] = "Software\\Brunvik\\Halvane Reach";
+inline constexpr char kGameDirectoryValue[] = "Directory";
+
 // The value's text (up to its first NUL), with a backslash appended unless it ends in one.
 bool GetGameDirectory(std::string& directory);
 // The game directory followed by "Assets\specs\": where the ship and fighter tables are.

@@ -7,12 +7,15 @@
 #include "gamedata/code_tables.h"
 #include "gamedata/line_reader.h"
 #include "gamedata/number_text.h"
+#include "gamedata/observed_reading.h"
 #include "gamedata/row_tokenizer.h"
 #include "gamedata/table_layout.h"
 
 namespace {
 
 using IntField = int32_t ShipSpecCore::*;
+
+constexpr int kFirstMountColumn = 27;
 
 // Reads one integer column into each field in turn.
 void ReadInts(RowTokenizer& columns, ShipSpec& spec, std::initializer_list<IntField> fields) {
@@ -54,27 +57,38 @@ class CraftIndex {
     std::unordered_map<std::string_view, Craft> byName_;
 };
 
-// ParseShipRow with the craft lookup given: `findCraft(name, craft)` stores the craft of that
-// name in `craft` and returns whether there is one.
-template <typename FindCraftByName>
+// Looks the next column up as a keyword and shows it to `keywords`.
+template <typename Keywords>
+int32_t LookUpColumn(int32_t (*lookUp)(const std::string&), RowTokenizer& columns, KeywordKind kind,
+                     int column, Keywords& keywords) {
+    const std::string keyword = columns.next();
+    const int32_t code = lookUp(keyword);
+    keywords(kind, column, 0, keyword, code);
+    return code;
+}
+
+// ParseShipRow with the craft lookup given: `findCraft(bay, name, craft)` stores the craft of
+// that name in `craft` and returns whether there is one (`bay` counts from 1). Every keyword
+// column is shown to `keywords(kind, column, mount, keyword, code)` once it is looked up.
+template <typename FindCraftByName, typename Keywords>
 bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
-                      const FindCraftByName& findCraft) {
+                      const FindCraftByName& findCraft, Keywords& keywords) {
     // One column is taken per statement: the columns must be read in order.
     RowTokenizer columns(line);
 
-    spec.race = RaceCode(columns.next());
+    spec.race = LookUpColumn(&RaceCode, columns, KeywordKind::kRace, 1, keywords);
     if (spec.race == -1)
         return false;
-    spec.hullType = HullTypeCode(columns.next());
+    spec.hullType = LookUpColumn(&HullTypeCode, columns, KeywordKind::kHullType, 2, keywords);
     spec.className = columns.next();
-    spec.hullClass = HullClassCode(columns.next());
+    spec.hullClass = LookUpColumn(&HullClassCode, columns, KeywordKind::kHullClass, 4, keywords);
     if ((spec.hullClass == kHullClassPf) != pfPass)
         return false;
 
     spec.bpv = ParseIntColumn(columns.nextView());
-    spec.letterCode = LetterCode(columns.next());
+    spec.letterCode = LookUpColumn(&LetterCode, columns, KeywordKind::kLetter, 6, keywords);
     ReadInts(columns, spec, {&ShipSpecCore::col07, &ShipSpecCore::col08, &ShipSpecCore::col09});
-    spec.gradeCode = GradeCode(columns.next());
+    spec.gradeCode = LookUpColumn(&GradeCode, columns, KeywordKind::kGrade, 10, keywords);
     spec.col11 = ParseFloat(columns.nextView());
     ReadInts(columns, spec,
              {&ShipSpecCore::col12, &ShipSpecCore::col13, &ShipSpecCore::col14,
@@ -96,6 +110,10 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
         mount.arcKeyword.assign(columns.nextView());
         mount.weapon = WeaponCode(mount.weaponKeyword);
         mount.arc = ArcCode(mount.arcKeyword);
+        // Three columns a mount from column 27 on: count, weapon, arc.
+        const int weaponColumn = kFirstMountColumn + 1 + 3 * (number - kFirstMountNumber);
+        keywords(KeywordKind::kWeapon, weaponColumn, number, mount.weaponKeyword, mount.weapon);
+        keywords(KeywordKind::kArc, weaponColumn + 1, number, mount.arcKeyword, mount.arc);
     }
 
     ReadInts(columns, spec,
@@ -106,12 +124,14 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
 
     // A bay with a count names its craft, which must already be known; an empty bay's name is
     // read and ignored.
+    int bayNumber = 0;
     for (FighterBay& bay : spec.bays) {
+        ++bayNumber;
         const int32_t count = ParseIntColumn(columns.nextView());
         const std::string_view craftName = columns.nextView();
         if (count == 0)
             continue;
-        if (!findCraft(craftName, bay.craft))
+        if (!findCraft(bayNumber, craftName, bay.craft))
             return false;
         bay.count = count;
     }
@@ -135,6 +155,76 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     spec.text152 = columns.next();
     spec.col153 = ParseIntColumn(columns.nextView());
     return true;
+}
+
+// The first four columns of a row, enough to tell which pass reads it and what it is called.
+struct RowHead {
+    int32_t race;
+    std::string_view className;
+    int32_t hullClass;
+};
+
+RowHead ReadRowHead(std::string_view line) {
+    RowTokenizer columns(line);
+    RowHead head;
+    head.race = RaceCode(columns.next());
+    columns.nextView();  // hull type
+    head.className = columns.nextView();
+    head.hullClass = HullClassCode(columns.next());
+    return head;
+}
+
+// ReadShipPass reporting to an observer: every row of this pass accepted or dropped, with its
+// unknown keywords; the first pass also reports the header, the end line and the lines after it.
+void ReadShipPassObserved(LineReader& reader, CatalogueLists& lists, bool pfPass,
+                          TableObserver& observer) {
+    std::string line;  // reused for every line
+    int number = 0;
+    NullObserver quiet;
+    // The frame is reported once, in the first pass.
+    TableObserver& frame = pfPass ? observer : quiet;
+    if (!SkipToFirstRowObserved(reader, line, number, GameTable::kShips, frame))
+        return;
+    CraftIndex crafts(lists.craftList);
+    KeywordCollector keywords;
+    DroppedRow dropped;
+    const auto findCraft = [&crafts, &dropped](int bay, std::string_view className,
+                                               SharedCraft& craft) {
+        if (crafts.find(className, craft))
+            return true;
+        dropped.reason = DropReason::kUnknownCraft;
+        dropped.bay = bay;
+        dropped.craftName = className;
+        return false;
+    };
+    do {
+        if (StartsWith(line, kEndLine)) {
+            if (pfPass)
+                ReportDataEnd(reader, line, number, GameTable::kShips, DataEnd::kEndLine, frame);
+            return;
+        }
+        const RowHead head = ReadRowHead(line);
+        if ((head.hullClass == kHullClassPf) != pfPass)
+            continue;  // the other pass reads it
+        if (head.race == -1) {
+            dropped = DroppedRow{head.className, head.hullClass, DropReason::kEmptyRace, 0, {}};
+            observer.RowDropped(GameTable::kShips, number, dropped);
+            continue;
+        }
+        ShipSpec& spec = lists.mainList.emplace_back();
+        const bool accepted = ParseShipColumns(line, spec, pfPass, findCraft, keywords);
+        keywords.Report(observer, GameTable::kShips, number, spec.className);
+        if (!accepted) {
+            dropped.className = spec.className;
+            dropped.hullClass = spec.hullClass;
+            observer.RowDropped(GameTable::kShips, number, dropped);
+            lists.mainList.pop_back();
+            continue;
+        }
+        if (spec.hullClass == kHullClassPf)
+            crafts.add(lists.craftList.emplace_back(spec));
+        observer.RowAccepted(GameTable::kShips, number, spec);
+    } while (NextLine(reader, line, number));
 }
 
 // Whether the row is rejected on its first four columns alone: an empty race, or a hull class
@@ -169,24 +259,32 @@ bool FindCraft(const CatalogueLists& lists, const std::string& className, ShipSp
 
 bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
                   const CatalogueLists& lists) {
-    return ParseShipColumns(line, spec, pfPass,
-                            [&lists](std::string_view className, SharedCraft& craft) {
-                                const ShipSpec* entry = FindCraftEntry(lists.craftList, className);
-                                if (entry == nullptr)
-                                    return false;
-                                craft = entry->core();
-                                return true;
-                            });
+    IgnoreKeywords keywords;
+    return ParseShipColumns(
+        line, spec, pfPass,
+        [&lists](int, std::string_view className, SharedCraft& craft) {
+            const ShipSpec* entry = FindCraftEntry(lists.craftList, className);
+            if (entry == nullptr)
+                return false;
+            craft = entry->core();
+            return true;
+        },
+        keywords);
 }
 
-void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass) {
+void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass, TableObserver* observer) {
+    if (observer != nullptr) {
+        ReadShipPassObserved(reader, lists, pfPass, *observer);
+        return;
+    }
     std::string line;  // reused for every line
     if (!SkipToFirstRow(reader, line))
         return;
     CraftIndex crafts(lists.craftList);
-    const auto findCraft = [&crafts](std::string_view className, SharedCraft& craft) {
+    const auto findCraft = [&crafts](int, std::string_view className, SharedCraft& craft) {
         return crafts.find(className, craft);
     };
+    IgnoreKeywords keywords;
     do {
         if (StartsWith(line, kEndLine))
             return;
@@ -194,7 +292,7 @@ void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass) {
             continue;
         // Built in place; a row rejected by its bays is taken off again.
         ShipSpec& spec = lists.mainList.emplace_back();
-        if (!ParseShipColumns(line, spec, pfPass, findCraft)) {
+        if (!ParseShipColumns(line, spec, pfPass, findCraft, keywords)) {
             lists.mainList.pop_back();
             continue;
         }

@@ -19,7 +19,7 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 }  // namespace
 
 bool ReadTables(CatalogueLists& lists, const std::string& shipTablePath,
-                const std::string& fighterTablePath) {
+                const std::string& fighterTablePath, TableObserver* observer) {
     // Opened in binary mode: LineReader drops the CR of CR LF itself, so that every system reads
     // the same rows. Declared in this order, the fighter table is closed first.
     const FilePtr shipTable(platform::OpenFile(shipTablePath, "rb"));
@@ -28,16 +28,20 @@ bool ReadTables(CatalogueLists& lists, const std::string& shipTablePath,
     const FilePtr fighterTable(platform::OpenFile(fighterTablePath, "rb"));
     if (!fighterTable)
         return false;
+    return ReadTableFiles(lists, shipTable.get(), fighterTable.get(), observer);
+}
 
+bool ReadTableFiles(CatalogueLists& lists, std::FILE* shipTable, std::FILE* fighterTable,
+                    TableObserver* observer) {
     // Fighters first, then PFs, so that a ship's bays can name any craft read before it.
-    LineReader fighterLines(fighterTable.get());
-    ReadFighterRows(fighterLines, lists);
+    LineReader fighterLines(fighterTable);
+    ReadFighterRows(fighterLines, lists, observer);
 
-    LineReader shipLines(shipTable.get());
-    ReadShipPass(shipLines, lists, true);
+    LineReader shipLines(shipTable);
+    ReadShipPass(shipLines, lists, true, observer);
     if (!shipLines.rewind())
         return false;
-    ReadShipPass(shipLines, lists, false);
+    ReadShipPass(shipLines, lists, false, observer);
 
     return !fighterLines.failed() && !shipLines.failed();
 }

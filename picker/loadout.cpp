@@ -78,6 +78,32 @@ Loadout DefaultLoadout(const ShipSpec& ship, const Loadout::FighterList& fighter
     return loadout;
 }
 
+void ApplySlotLoadout(Loadout& loadout, const FleetSlot& slot,
+                      const Loadout::FighterList& fighters) {
+    loadout.shuttlesTaken = slot.shuttlesTaken;
+    loadout.marines = slot.marinesTaken;
+    loadout.mines = slot.minesTaken;
+    loadout.repairs = slot.repairsTaken;
+    loadout.missileTypeText = MissileTypeText(slot.missileType);
+    loadout.missileSpeedText = MissileSpeedText(slot.missileSpeed);
+    loadout.missileReloads = slot.missileReloads;
+    // The racks' capacity is that of a "Type I" load.
+    if (loadout.missileTypeText == kMissileTypeIV)
+        loadout.missileCapacity /= 2;
+
+    if (slot.fightersPerBay == 0 || slot.fighterBays == 0)
+        return;
+    loadout.fighterBays = slot.fighterBays;
+    loadout.fightersPerBay = slot.fightersPerBay;
+    const auto type = FindFighterType(fighters, FighterTypeText(slot));
+    if (type == fighters.end())
+        return;
+    loadout.hasFighterType = true;
+    loadout.fighterType = type;
+    loadout.fighterTypeText = type->className;
+    loadout.fighterCostText = ChosenFighterCostText(loadout);
+}
+
 std::string ChosenFighterCostText(const Loadout& loadout) {
     const int64_t cost = int64_t{loadout.fighterType->bpv} * loadout.fightersPerBay;
     return DecimalText(Wrap32(int64_t{Wrap32(cost)} * loadout.fighterBays));

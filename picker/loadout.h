@@ -4,6 +4,7 @@
 #include <list>
 #include <string>
 
+#include "fleet/fleet_slot.h"
 #include "gamedata/ship_spec.h"
 
 // The loadout of the ship on show in the picker: what the user can change with the spins and what
@@ -50,6 +51,13 @@ const char* MissileSpeedText(int32_t speedCode);
 // missile racks (none without racks), "Type I" at "Slow", and the fighters of its bays as found
 // by class name in `fighters` (the fighter catalogue in race order).
 Loadout DefaultLoadout(const ShipSpec& ship, const Loadout::FighterList& fighters);
+
+// Puts a stored slot's loadout over the default loadout of the slot's ship, as the picker opens
+// an occupied slot: the slot's marines, mines, repairs and shuttles, its missile type, speed and
+// reloads (a "Type IV" load halves the racks' capacity), and, when it has fighters, its bays and
+// fighters per bay with its fighter type if `fighters` holds that type (else the ship's own stays).
+void ApplySlotLoadout(Loadout& loadout, const FleetSlot& slot,
+                      const Loadout::FighterList& fighters);
 
 // The first entry of `fighters` with exactly this class name, or fighters.end().
 Loadout::FighterList::const_iterator FindFighterType(const Loadout::FighterList& fighters,

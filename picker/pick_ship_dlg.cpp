@@ -92,29 +92,7 @@ void CPickShipDlg::LoadSlot(const FleetSlot& slot) {
         return;
     }
     ShowShip();
-
-    m_loadout.shuttlesTaken = slot.shuttlesTaken;
-    m_loadout.marines = slot.marinesTaken;
-    m_loadout.mines = slot.minesTaken;
-    m_loadout.repairs = slot.repairsTaken;
-    m_loadout.missileTypeText = MissileTypeText(slot.missileType);
-    m_loadout.missileSpeedText = MissileSpeedText(slot.missileSpeed);
-    m_loadout.missileReloads = slot.missileReloads;
-    // The racks' capacity is that of a "Type I" load.
-    if (m_loadout.missileTypeText == kMissileTypeIV)
-        m_loadout.missileCapacity /= 2;
-
-    if (slot.fightersPerBay == 0 || slot.fighterBays == 0)
-        return;
-    m_loadout.fighterBays = slot.fighterBays;
-    m_loadout.fightersPerBay = slot.fightersPerBay;
-    const auto type = FindFighterType(m_fighters, FighterTypeText(slot));
-    if (type == m_fighters.end())
-        return;
-    m_loadout.hasFighterType = true;
-    m_loadout.fighterType = type;
-    m_loadout.fighterTypeText = type->className;
-    m_loadout.fighterCostText = ChosenFighterCostText(m_loadout);
+    ApplySlotLoadout(m_loadout, slot, m_fighters);
 }
 
 FleetSlot CPickShipDlg::FillSlot() const {

@@ -12,6 +12,12 @@ namespace platform {
 // Windows functions, the path ends at its first NUL byte.
 std::string HostPath(const std::string& windowsPath);
 
+// The host file at `relativePath`, a Windows path without a drive ("Assets\\specs\\x.txt"),
+// below the host directory `hostDirectory`: on Windows the two joined by a backslash; elsewhere
+// each component is matched as HostPath matches it. For a game installed in a directory given
+// as a host path rather than through the registry.
+std::string HostPathBelow(const std::string& hostDirectory, const std::string& relativePath);
+
 // fopen on the host file behind a Windows path; nullptr when it cannot be mapped or opened.
 FILE* OpenFile(const std::string& windowsPath, const char* mode);
 

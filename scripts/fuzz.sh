@@ -58,7 +58,7 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # Longest input each target tries: a table pair needs room for several rows.
 max_len() {
   case "$1" in
-    tables_fuzzer) echo 16384 ;;
+    tables_fuzzer | table_observer_fuzzer) echo 16384 ;;
     fleet_file_fuzzer) echo 1200 ;;
     fleet_text_fuzzer) echo 2048 ;;
     wine_path_fuzzer) echo 512 ;;
@@ -68,7 +68,7 @@ max_len() {
 
 dictionary() {
   case "$1" in
-    ship_row_fuzzer | tables_fuzzer) echo "$root/fuzz/dict/game_tables.dict" ;;
+    ship_row_fuzzer | tables_fuzzer | table_observer_fuzzer) echo "$root/fuzz/dict/game_tables.dict" ;;
     system_reg_fuzzer) echo "$root/fuzz/dict/system_reg.dict" ;;
     wine_path_fuzzer) echo "$root/fuzz/dict/wine_path.dict" ;;
     fleet_text_fuzzer) echo "$root/fuzz/dict/fleet_text.dict" ;;

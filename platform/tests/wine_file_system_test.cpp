@@ -57,6 +57,14 @@ TEST_F(WineFileSystem, MapsDriveCThroughItsLink) {
     }
 }
 
+TEST_F(WineFileSystem, PathBelowAHostDirectoryMatchesItsComponentsTheSameWay) {
+    const std::string game = driveC_ + "/Games/Halvane Reach";
+    EXPECT_EQ(platform::HostPathBelow(game, "ASSETS\\Specs\\ShipList.TXT"),
+              game + "/Assets/specs/shiplist.txt");
+    EXPECT_EQ(platform::HostPathBelow(game + "/", "Assets\\..\\..\\x"), game + "/x");
+    EXPECT_EQ(platform::HostPathBelow(game, "Assets\\new\\Specs"), game + "/Assets/new/Specs");
+}
+
 TEST_F(WineFileSystem, PathEndsAtItsFirstNul) {
     using namespace std::string_literals;
     EXPECT_EQ(platform::HostPath("C:..\0"s), driveC_);

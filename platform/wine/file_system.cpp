@@ -95,6 +95,21 @@ std::vector<std::string> Components(const std::string& path) {
     return parts;
 }
 
+// The host file below an existing host directory that the components of `path` name, each
+// matched by MatchEntry. Once a component is missing, nothing below it can exist: the rest keep
+// their spelling.
+std::string ResolveBelow(std::string host, const std::string& path) {
+    bool exists = true;
+    for (const std::string& part : Components(path)) {
+        const std::string name = Utf8FromAnsi(part);
+        const std::string spelled = exists ? MatchEntry(host, name) : name;
+        host = Join(host, spelled);
+        if (exists)
+            exists = Exists(host);
+    }
+    return host;
+}
+
 }  // namespace
 
 std::string HostPath(const std::string& path) {
@@ -105,20 +120,15 @@ std::string HostPath(const std::string& path) {
     if (windowsPath.size() < 2 || !IsAsciiLetter(windowsPath[0]) || windowsPath[1] != ':') {
         return std::string();
     }
-    std::string host = DriveRoot(windowsPath[0]);
-    if (host.empty())
-        return host;
+    const std::string root = DriveRoot(windowsPath[0]);
+    if (root.empty())
+        return root;
+    return ResolveBelow(root, windowsPath.substr(2));
+}
 
-    // Once a component is missing, nothing below it can exist: the rest keep their spelling.
-    bool exists = true;
-    for (const std::string& part : Components(windowsPath.substr(2))) {
-        const std::string name = Utf8FromAnsi(part);
-        const std::string spelled = exists ? MatchEntry(host, name) : name;
-        host = Join(host, spelled);
-        if (exists)
-            exists = Exists(host);
-    }
-    return host;
+std::string HostPathBelow(const std::string& hostDirectory, const std::string& relativePath) {
+    return ResolveBelow(hostDirectory.empty() ? "." : hostDirectory,
+                        relativePath.substr(0, relativePath.find('\0')));
 }
 
 FILE* OpenFile(const std::string& windowsPath, const char* mode) {

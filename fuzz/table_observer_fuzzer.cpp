@@ -1,0 +1,141 @@
+// The table readers with an observer attached, on the same input as tables_fuzzer: a ship table,
+// a 0xFF byte, a fighter table, written to files in a Wine prefix and read with ReadTables.
+//
+// Checks: every line number reported lies within its file, and no line is reported twice as a
+// row, an end or a line not read (the ship table is read in two passes); header counts fit the
+// file; unknown keywords sit in a column of the row and are unknown to their lookup; the rows
+// reported accepted are exactly the catalogue's records; and the lists are the same as a read
+// without an observer gives.
+
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "fuzz/support/catalogue_invariants.h"
+#include "fuzz/support/fuzz_wine_prefix.h"
+#include "fuzz/support/require.h"
+#include "gamedata/catalogue_lists.h"
+#include "gamedata/code_tables.h"
+#include "gamedata/table_observer.h"
+#include "gamedata/table_reader.h"
+
+using fuzzsupport::Require;
+
+namespace {
+
+constexpr char kShipTablePath[] = "C:\\Specs\\shiplist.txt";
+constexpr char kFighterTablePath[] = "C:\\Specs\\ftrlist.txt";
+
+struct TableFiles {
+    fuzzsupport::FuzzWinePrefix prefix;
+    std::string shipTable;
+    std::string fighterTable;
+
+    TableFiles() {
+        prefix.MakeDirectory("drive_c/Specs");
+        shipTable = prefix.DriveC() + "/Specs/shiplist.txt";
+        fighterTable = prefix.DriveC() + "/Specs/ftrlist.txt";
+    }
+};
+
+// Lines as the readers count them: each ends at a line feed, and a last line may have none.
+int LineCount(const std::string& text) {
+    int lines = 0;
+    for (const char c : text)
+        lines += c == '\n' ? 1 : 0;
+    return lines + (!text.empty() && text.back() != '\n' ? 1 : 0);
+}
+
+class CheckingObserver : public TableObserver {
+  public:
+    CheckingObserver(int shipLines, int fighterLines)
+        : shipLines_(shipLines), fighterLines_(fighterLines) {}
+
+    std::set<const ShipSpec*> accepted;
+
+    void HeaderLines(GameTable table, int count, bool dataFollow) override {
+        Require(count >= 0 && count + (dataFollow ? 1 : 0) <= Lines(table),
+                "the header lines and the first row fit in the file");
+    }
+    void RowAccepted(GameTable table, int line, const ShipSpec& entry) override {
+        Once(table, line);
+        Require(accepted.insert(&entry).second, "each record is reported accepted once");
+    }
+    void RowDropped(GameTable table, int line, const DroppedRow& row) override {
+        Once(table, line);
+        Require(row.reason == DropReason::kEmptyRace || (row.bay >= 1 && row.bay <= 4),
+                "a bay that drops a row is one of the four");
+    }
+    void KeywordUnknown(GameTable table, int line, const UnknownKeyword& keyword) override {
+        Within(table, line);
+        const int columns = table == GameTable::kShips ? 153 : 36;
+        Require(keyword.column >= 1 && keyword.column <= columns, "a keyword's column is a column");
+        Require(IsUnknownKeyword(keyword.kind, keyword.keyword, keyword.code),
+                "a keyword reported unknown is unknown to its lookup");
+    }
+    void DataEnded(GameTable table, int line, DataEnd, std::string_view) override {
+        Once(table, line);
+    }
+    void LineNotRead(GameTable table, int line, const UnreadLine&) override { Once(table, line); }
+
+  private:
+    int Lines(GameTable table) const {
+        return table == GameTable::kShips ? shipLines_ : fighterLines_;
+    }
+    void Within(GameTable table, int line) const {
+        Require(line >= 1 && line <= Lines(table),
+                "every reported line number lies within its file");
+    }
+    void Once(GameTable table, int line) {
+        Within(table, line);
+        Require(reported_.insert({table, line}).second, "no line is reported twice");
+    }
+
+    int shipLines_;
+    int fighterLines_;
+    std::set<std::pair<GameTable, int>> reported_;
+};
+
+bool SameList(const std::list<ShipSpec>& a, const std::list<ShipSpec>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (auto x = a.begin(), y = b.begin(); x != a.end(); ++x, ++y) {
+        if (!fuzzsupport::SameSpec(*x, *y))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const TableFiles files;
+    const char* const bytes = reinterpret_cast<const char*>(data);
+    const char* const end = bytes + size;
+    const char* split = bytes;
+    while (split != end && static_cast<unsigned char>(*split) != 0xFF)
+        ++split;
+    const std::string shipTable(bytes, split);
+    const std::string fighterTable = split == end ? std::string() : std::string(split + 1, end);
+    fuzzsupport::WriteHostFile(files.shipTable, shipTable);
+    fuzzsupport::WriteHostFile(files.fighterTable, fighterTable);
+
+    CheckingObserver observer(LineCount(shipTable), LineCount(fighterTable));
+    CatalogueLists observed;
+    Require(ReadTables(observed, kShipTablePath, kFighterTablePath, &observer),
+            "two readable tables are read without error");
+    Require(observer.accepted.size() == observed.mainList.size(),
+            "as many rows are reported accepted as the catalogue holds");
+    for (const ShipSpec& entry : observed.mainList)
+        Require(observer.accepted.count(&entry) == 1, "every record was reported accepted");
+
+    CatalogueLists plain;
+    Require(ReadTables(plain, kShipTablePath, kFighterTablePath), "the plain read succeeds too");
+    Require(SameList(observed.mainList, plain.mainList) &&
+                SameList(observed.craftList, plain.craftList),
+            "an observer changes nothing in what is read");
+    return 0;
+}

@@ -1,0 +1,159 @@
+#include "tool/kvtool.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "fleet/fleet_file.h"
+#include "fleet/fleet_file_codec.h"
+#include "platform/file_system.h"
+#include "tool/fleet_report.h"
+#include "tool/game_data.h"
+#include "tool/table_report.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: kvtool tables [--ship NAME] [--game DIR]\n"
+    "       kvtool fleet [FILE] [--game DIR]\n"
+    "       kvtool --help\n";
+
+constexpr char kHelp[] =
+    "\n"
+    "Reads the game's tables exactly as Kestrivar does and tells why a ship is missing from\n"
+    "the picker, or shows what a fleet file holds.\n"
+    "\n"
+    "  tables             every finding about ftrlist.txt and shiplist.txt, one a line, as\n"
+    "                     FILE:LINE: CLASS: what happened and why; then the rows read,\n"
+    "                     accepted and dropped, and the ships each mode offers by race and\n"
+    "                     hull class\n"
+    "  tables --ship NAME every line that bears the class name NAME, what became of it, and\n"
+    "                     where each mode's picker offers it or which rule leaves it out\n"
+    "  fleet [FILE]       the fleet file (default C:\\Kestrivar.FLT) as Load puts it in the\n"
+    "                     slots: each ship with its BPV and loadout, the total, and findings\n"
+    "  --game DIR         the game installed in DIR instead of the one in the registry\n"
+    "\n"
+    "Exit status: 0 no findings, 1 findings, 2 the tables or the file cannot be read, or a\n"
+    "wrong command line.\n";
+
+struct CommandLine {
+    std::string command;
+    std::optional<std::string> game;
+    std::optional<std::string> ship;
+    std::optional<std::string> file;
+};
+
+// Parses the arguments; false with `error` set when they are wrong.
+bool Parse(const std::vector<std::string>& arguments, CommandLine& line, std::string& error) {
+    if (arguments.empty()) {
+        error = "no command given";
+        return false;
+    }
+    line.command = arguments[0];
+    if (line.command != "tables" && line.command != "fleet") {
+        error = "unknown command '" + line.command + "'";
+        return false;
+    }
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--game" || argument == "--ship") {
+            if (i + 1 == arguments.size()) {
+                error = argument + " needs a value";
+                return false;
+            }
+            std::optional<std::string>& value = argument == "--game" ? line.game : line.ship;
+            if (value) {
+                error = argument + " is given twice";
+                return false;
+            }
+            value = arguments[++i];
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            error = "unknown option '" + argument + "'";
+            return false;
+        } else if (line.command == "fleet" && !line.file) {
+            line.file = argument;
+        } else {
+            error = "unexpected argument '" + argument + "'";
+            return false;
+        }
+    }
+    if (line.ship && line.command != "tables") {
+        error = "--ship belongs to the tables command";
+        return false;
+    }
+    return true;
+}
+
+// The start of the fleet file as Load reads it; false with `error` when it cannot be read.
+bool ReadFleetBytes(const std::optional<std::string>& file, std::string& shownPath,
+                    std::vector<unsigned char>& bytes, std::string& error) {
+    shownPath = file ? *file : kFleetFilePath;
+    const std::string hostPath = file ? *file : platform::HostPath(kFleetFilePath);
+    errno = 0;
+    std::FILE* stream = hostPath.empty() ? nullptr : std::fopen(hostPath.c_str(), "rb");
+    if (stream == nullptr) {
+        error = "cannot open the fleet file " + shownPath;
+        if (hostPath != shownPath && !hostPath.empty())
+            error += " (" + hostPath + ")";
+        error += std::string(": ") + (errno != 0 ? std::strerror(errno) : "no such drive");
+        return false;
+    }
+    bytes.resize(kFleetFileReadLimit);
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const std::size_t read = std::fread(bytes.data() + got, 1, bytes.size() - got, stream);
+        if (read == 0)
+            break;
+        got += read;
+    }
+    const bool failed = std::ferror(stream) != 0;
+    std::fclose(stream);
+    bytes.resize(got);
+    if (failed) {
+        error = "cannot read the fleet file " + shownPath;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunKvtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            out << kUsage << kHelp;
+            return kExitClean;
+        }
+    }
+    CommandLine line;
+    std::string error;
+    if (!Parse(arguments, line, error)) {
+        err << "kvtool: " << error << "\n" << kUsage;
+        return kExitError;
+    }
+
+    GameData game;
+    if (!LoadGameData(line.game, game, error)) {
+        err << "kvtool: " << error << "\n";
+        return kExitError;
+    }
+    int findings = 0;
+    if (line.command == "tables") {
+        findings = line.ship ? PrintShipReport(game, *line.ship, out) : PrintTableReport(game, out);
+    } else {
+        std::string path;
+        std::vector<unsigned char> bytes;
+        if (!ReadFleetBytes(line.file, path, bytes, error)) {
+            err << "kvtool: " << error << "\n";
+            return kExitError;
+        }
+        findings = PrintFleetReport(game, path, bytes, out);
+    }
+    out.flush();
+    if (!out) {
+        err << "kvtool: cannot write the report\n";
+        return kExitError;
+    }
+    return findings == 0 ? kExitClean : kExitFindings;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// kvtool's exit statuses.
+constexpr int kExitClean = 0;     // no findings
+constexpr int kExitFindings = 1;  // findings
+constexpr int kExitError = 2;     // the tables or the file cannot be read, or a wrong command line
+
+// Runs kvtool with its arguments (without the program's name): the report goes to `out`, errors
+// to `err`. Returns the exit status.
+int RunKvtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

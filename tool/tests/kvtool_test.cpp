@@ -1,0 +1,321 @@
+// kvtool on small tables written for each finding, on fleet files, and on the demo game.
+#include "tool/kvtool.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fleet/fleet_file_codec.h"
+#include "gamedata/tests/table_rows.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using tablerows::Cell;
+using tablerows::Ship;
+
+const std::string kHeader = "Header line\n";
+const std::string kEndLine = "\tThis is the last line.  End of File.\n";
+
+std::string Fighter(const std::string& race, const std::string& name, std::vector<Cell> more = {}) {
+    more.insert(more.begin(), {{1, race}, {2, name}});
+    return tablerows::FighterRow(more) + "\n";
+}
+
+struct KvtoolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+KvtoolRun Kvtool(std::vector<std::string> arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    KvtoolRun run;
+    run.status = RunKvtool(arguments, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+// A game directory holding the two tables.
+struct Game {
+    Game(const std::string& fighters, const std::string& ships) {
+        testsupport::WriteFile(dir / "Assets/specs/ftrlist.txt", fighters);
+        testsupport::WriteFile(dir / "Assets/specs/shiplist.txt", ships);
+    }
+    KvtoolRun Tables(std::vector<std::string> more = {}) const {
+        more.insert(more.begin(), {"tables", "--game", dir.path()});
+        return Kvtool(more);
+    }
+    testsupport::TempDir dir;
+};
+
+// The data begin at the first row of race "Concordat": line 2 of each table.
+const std::string kShips = kHeader + Ship("Concordat", "CN-First", "FRIGATE");
+const std::string kFirstFighter = kHeader + Fighter("Concordat", "CN-Swift", {{29, "3"}});
+const std::string kWasp = Fighter("Corvane", "CV-Wasp", {{29, "3"}});
+const std::string kFighters = kFirstFighter + kWasp + kEndLine;
+
+// One finding of each kind, each on a table written for it: FILE:LINE: CLASS: the reason.
+TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
+    const std::string longName(16, 'L');
+    const std::string longFighter(40, 'F');
+    const struct {
+        std::string fighters;
+        std::string ships;
+        std::string expected;
+    } cases[] = {
+        {kFighters, kShips + Ship("", "Blank", "FRIGATE"),
+         "shiplist.txt:3: Blank: dropped: the race column is empty"},
+        {kFighters, kShips + Ship("Corvane", "Carrier", "CARRIER", {{116, "2"}, {117, "CV-Wsp"}}),
+         "shiplist.txt:3: Carrier: dropped: bay 2 names \"CV-Wsp\", which no fighter or PF bears"},
+        {kFighters, kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "cv-wasp"}}),
+         "shiplist.txt:3: Carrier: dropped: bay 1 names \"cv-wasp\", which no fighter or PF "
+         "bears; did you mean \"CV-Wasp\" (" /* the fighter table's path */},
+        {kFighters,
+         kShips + Ship("Concordat", "Mother", "PF", {{114, "1"}, {115, "Child"}}) +
+             Ship("Concordat", "Child", "PF"),
+         "shiplist.txt:3: Mother: dropped: bay 1 names \"Child\", a PF that stands further down, "
+         "at line 4: a PF carries only crafts read before it"},
+        {kFirstFighter + kWasp + "\n" + Fighter("Corvane", "CV-Hornet") + kEndLine,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Hornet"}}),
+         "ftrlist.txt:4: -: a blank line: the fighter table ends here, so the 1 row below it is "
+         "never read, nor the 1 ship whose bays name it"},
+        {kFirstFighter + kWasp + "\n" + Fighter("Corvane", "CV-Hornet") + kEndLine,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Hornet"}}),
+         "shiplist.txt:3: Carrier: dropped: bay 1 names \"CV-Hornet\", a fighter that is never "
+         "read: it stands at "},
+        {kFirstFighter + Fighter("", "CV-Nameless") + kWasp + kEndLine, kShips,
+         "ftrlist.txt:3: CV-Nameless: dropped: the race column is empty, and the fighter table "
+         "ends at its first rejected row, so the 1 row below it is never read"},
+        {kFighters,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "1"}, {115, "Escort"}}) +
+             Ship("Corvane", "Escort", "DESTROYER"),
+         "shiplist.txt:3: Carrier: dropped: bay 1 names \"Escort\", a DESTROYER (line 4), not a "
+         "fighter or PF"},
+        {kFighters,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "1"}, {115, "Gunboat"}}) +
+             Ship("Corvane", "Gunboat", "PF", {{114, "1"}, {115, "Nobody"}}),
+         "shiplist.txt:3: Carrier: dropped: bay 1 names \"Gunboat\", a row that is dropped "
+         "itself (line 4)"},
+        {kFighters, kShips + Ship("Zorg", "Odd", "DESTROYER"),
+         "shiplist.txt:3: Odd: unknown race \"Zorg\" in column 1: read as an unknown race (-2), "
+         "which normal mode never offers; offered in neither mode"},
+        {kFighters, kShips + "\r\n" + kEndLine,
+         "shiplist.txt:3: -: a blank line, read as a row of unknown race \"\\n\" in column 1"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "BOAT"),
+         "shiplist.txt:3: Odd: unknown hull class \"BOAT\" in column 4: read as no hull class "
+         "(-1), which no mode offers; offered in neither mode"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{2, "ZZ"}}),
+         "shiplist.txt:3: Odd: unknown hull type \"ZZ\" in column 2: stored as 43"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{6, "Q9"}}),
+         "shiplist.txt:3: Odd: unknown letter code \"Q9\" in column 6: stored as -1"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{10, "z"}}),
+         "shiplist.txt:3: Odd: unknown grade \"z\" in column 10: stored as -1"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{31, "Ph9"}}),
+         "shiplist.txt:3: Odd: unknown weapon \"Ph9\" in column 31 (mount 50): stored as -1, so "
+         "the picker shows no weapon"},
+        {kFirstFighter + Fighter("Corvane", "Odd", {{10, "XX"}}) + kEndLine, kShips,
+         "ftrlist.txt:3: Odd: unknown arc \"XX\" in column 10 (mount 50): stored as -1"},
+        {kFighters, kShips + Ship("Corvane", longName, "FRIGATE"),
+         "shiplist.txt:3: " + longName +
+             ": class name of 16 characters: normal mode offers it "
+             "(position 1 of 1), but OK refuses it: the fleet file holds a class name of at most "
+             "15"},
+        {kFirstFighter + Fighter("Corvane", longFighter) + kEndLine, kShips,
+         "ftrlist.txt:3: " + longFighter +
+             ": class name of 40 characters: a ship with it as "
+             "fighter type cannot be saved"},
+        {kFighters,
+         kShips + Ship("Corvane", "Twin", "FRIGATE", {{5, "60"}}) +
+             Ship("Corvane", "Twin", "FRIGATE", {{5, "50"}}),
+         "shiplist.txt:4: Twin: class name also at line 3; normal mode offers both, and Load "
+         "finds the one at line 4 (position 1)"},
+        {kFirstFighter + kWasp + Fighter("Corvane", "CV-Wasp", {{29, "2"}}) + kEndLine, kShips,
+         "ftrlist.txt:4: CV-Wasp: class name also at line 3; bays carry the one at line 3; the "
+         "picker's fighter type is the one at line 4"},
+        {kFighters,
+         kShips + Ship("Corvane", "A", "FRIGATE") + kEndLine + "\n" +
+             Ship("Corvane", "Late", "FRIGATE"),
+         "shiplist.txt:6: Late: not read: below the end line (line 4)"},
+        {"no rows\n", kShips, "ftrlist.txt:1: -: no line starts with \"Concordat\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        const Game game(c.fighters, c.ships);
+        const KvtoolRun run = game.Tables();
+        EXPECT_EQ(run.status, kExitFindings) << run.err;
+        EXPECT_NE(run.out.find(c.expected), std::string::npos) << run.out;
+    }
+}
+
+// Each rule of the start-up modes, as --ship explains why a mode leaves a ship out.
+TEST(KvtoolTables, ShipReportNamesTheModeRuleThatLeavesAShipOut) {
+    const Game game(kFighters, kShips + Ship("Vorrak", "VR-Frigate", "FRIGATE") +
+                                   Ship("Corvane", "CV-Freighter", "FREIGHTER") +
+                                   Ship("Neutral", "NT-Base", "STARBASE") + kEndLine);
+    const struct {
+        const char* ship;
+        const char* expected;
+    } cases[] = {
+        {"VR-Frigate",
+         "normal mode: not offered: the race is Vorrak, and it offers Corvane "
+         "ships only"},
+        {"CV-Freighter", "normal mode: not offered: hull class FREIGHTER is not a warship class"},
+        {"VR-Frigate", "Sector Assault mode: not offered: hull class FRIGATE is not a base"},
+        {"NT-Base", "Sector Assault mode: not offered: it leaves out the race Neutral"},
+        {"CN-First", "Sector Assault mode: not offered: hull class FRIGATE is not a base"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ship);
+        const KvtoolRun run = game.Tables({"--ship", c.ship});
+        EXPECT_EQ(run.status, kExitClean);
+        EXPECT_NE(run.out.find(c.expected), std::string::npos) << run.out;
+    }
+}
+
+TEST(KvtoolTables, ExitStatusesTellCleanTablesFindingsAndErrors) {
+    const Game clean(kFighters, kShips + Ship("Corvane", "CV-Kite", "FRIGATE") + kEndLine);
+    const Game faulty(kFighters, kShips + Ship("", "Blank", "FRIGATE"));
+    const struct {
+        KvtoolRun run;
+        int status;
+        const char* expected;  // in the output for 0 and 1, in the error for 2
+    } cases[] = {
+        {clean.Tables(), kExitClean, "0 findings"},
+        {clean.Tables({"--ship", "CV-Kite"}), kExitClean, "offered at position 1 of 1"},
+        {clean.Tables({"--ship", "CV-Gone"}), kExitFindings, "no line of either table"},
+        {faulty.Tables(), kExitFindings, "1 finding\n"},
+        {Kvtool({"--help"}), kExitClean, "usage: kvtool tables"},
+        {Kvtool({}), kExitError, "no command given"},
+        {Kvtool({"tables", "--colour"}), kExitError, "unknown option '--colour'"},
+        {Kvtool({"fleet", "a", "b"}), kExitError, "unexpected argument 'b'"},
+        {Kvtool({"fleet", "--ship", "x"}), kExitError, "--ship belongs to the tables command"},
+        {Kvtool({"tables", "--game", clean.dir / "missing"}), kExitError,
+         "cannot open the ship table "},
+        {Kvtool({"fleet", clean.dir / "none.flt", "--game", clean.dir.path()}), kExitError,
+         "cannot open the fleet file "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(c.run.status, c.status);
+        const std::string& text = c.status == kExitError ? c.run.err : c.run.out;
+        EXPECT_NE(text.find(c.expected), std::string::npos) << text;
+    }
+}
+
+FleetSlot Frigate(int32_t marines, int32_t adjustedBpv) {
+    FleetSlot slot;
+    SetShipCode(slot, "CV-Kite");
+    slot.baseBpv = 60;
+    slot.adjustedBpv = adjustedBpv;
+    slot.marinesTaken = marines;
+    slot.missileType = 1;
+    slot.missileSpeed = 1;
+    return slot;
+}
+
+std::string FleetBytes(int32_t version, int32_t count, const std::vector<FleetSlot>& slots) {
+    unsigned char header[kFleetHeaderSize];
+    WriteLittleEndian32(header, static_cast<uint32_t>(version));
+    WriteLittleEndian32(header + 4, static_cast<uint32_t>(count));
+    std::string bytes(reinterpret_cast<const char*>(header), sizeof header);
+    for (const FleetSlot& slot : slots) {
+        unsigned char record[kFleetSlotSize];
+        EncodeFleetSlot(slot, record);
+        bytes.append(reinterpret_cast<const char*>(record), sizeof record);
+    }
+    return bytes;
+}
+
+TEST(KvtoolFleet, ReportsWhatLoadWouldMakeOfTheFile) {
+    // Standard marines 2: each one more adds 2 to the point value.
+    const Game game(kFighters, kShips + Ship("Corvane", "CV-Kite", "FRIGATE",
+                                             {{5, "60"}, {16, "2"}, {17, "4"}}));
+    // Numbers the picker reads as words: any type but 1 is "Type IV", any speed above 2 "Fast".
+    FleetSlot odd = Frigate(2, 60);
+    odd.missileType = 7;
+    odd.missileSpeed = 9;
+    odd.missileReloads = 2;
+    odd.fighterBays = 1;
+    odd.fightersPerBay = 2;
+    odd.adjustedBpv = 66;  // two fighters of BPV 3 where the frigate carries none
+    SetFighterType(odd, "CV-Wasp");
+    FleetSlot ghost = Frigate(2, 60);
+    SetShipCode(ghost, "CV-Ghost");
+    const struct {
+        std::string bytes;
+        int status;
+        const char* expected;
+    } cases[] = {
+        {FleetBytes(2, 1, {Frigate(3, 62)}), kExitClean, "marines 3, mines 0"},
+        {FleetBytes(2, 1, {odd}), kExitClean,
+         "missiles Type IV (stored as 7), Fast (stored as 9), 2 reloads, no missile racks\n  "
+         "fighters 1 bay of 2 CV-Wasp, cost 6"},
+        {FleetBytes(2, 1, {Frigate(3, 60)}), kExitFindings,
+         "slot 1: CV-Kite: adjusted BPV 60 in the file, but the picker computes 62"},
+        {FleetBytes(2, 1, {ghost}), kExitFindings, "slot 1: CV-Ghost: no mode offers this ship"},
+        {FleetBytes(2, 2, {Frigate(2, 60)}), kExitFindings,
+         "slot 2: -: an empty record: the count fills slot 2, but the file ends before its record"},
+        {FleetBytes(2, -1, {Frigate(2, 60), FleetSlot(), Frigate(2, 60)}), kExitFindings,
+         "slot 2: -: an empty record: the count fills slot 2, but the file holds an all-zero"},
+        {FleetBytes(3, 0, {}), kExitFindings, ": release 3, not 2: Load refuses it"},
+        {FleetBytes(2, 0, {}).substr(0, 6), kExitFindings, ": too short for a release number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        testsupport::WriteFile(game.dir / "fleet.flt", c.bytes);
+        const KvtoolRun run = Kvtool({"fleet", game.dir / "fleet.flt", "--game", game.dir.path()});
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.out.find(c.expected), std::string::npos) << run.out;
+    }
+}
+
+#ifndef _WIN32
+// The demo game's own paths, relative to the source tree as the README shows them.
+std::string DemoReport(std::vector<std::string> arguments, int& status) {
+    KvtoolRun run = Kvtool(std::move(arguments));
+    status = run.status;
+    const std::string root = KV_SOURCE_DIR "/";
+    for (std::size_t at; (at = run.out.find(root)) != std::string::npos;)
+        run.out.erase(at, root.size());
+    return run.out;
+}
+
+// The demo game has only the findings it is built to have; the same file is what the
+// end-to-end test expects of kvtool.exe under Wine.
+TEST(KvtoolDemo, TablesReportMatchesTheExpectedReport) {
+    int status = -1;
+    const std::string report =
+        DemoReport({"tables", "--game", KV_SOURCE_DIR "/demo/HalvaneReach"}, status);
+    EXPECT_EQ(status, kExitFindings);
+    EXPECT_EQ(report, testsupport::ReadFile(KV_SOURCE_DIR "/tool/tests/demo_tables.txt"));
+}
+
+// A copy of the demo game with a blank line in the fighter table: every fighter below it is gone,
+// and with them the carriers that name one.
+TEST(KvtoolDemo, ABlankLineInTheFighterTableTakesItsCarriersAlong) {
+    const std::string specs = KV_SOURCE_DIR "/demo/HalvaneReach/Assets/specs/";
+    std::string fighters = testsupport::ReadFile(specs + "ftrlist.txt");
+    fighters.insert(fighters.find("Corvane\tCV-Hornet"), "\r\n");
+    const Game game(fighters, testsupport::ReadFile(specs + "shiplist.txt"));
+    const KvtoolRun run = game.Tables({"--ship", "CV-Aerie"});
+    EXPECT_EQ(run.status, kExitFindings);
+    EXPECT_NE(run.out.find("shiplist.txt:28: dropped: bay 2 names \"CV-Hornet\", a fighter that "
+                           "is never read: it stands at "),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("ftrlist.txt:10, below the early end of the fighter table at line 9"),
+              std::string::npos);
+    EXPECT_NE(game.Tables().out.find("ftrlist.txt:9: -: a blank line: the fighter table ends "
+                                     "here, so the 4 rows below it are never read, nor the 4 "
+                                     "ships whose bays name them"),
+              std::string::npos);
+}
+#endif
+
+}  // namespace
