@@ -21,4 +21,9 @@ namespace platform {
 // replaced by the new file, not followed.
 bool ReplaceFileContents(const std::string& windowsPath, const std::string& bytes);
 
+// The same for a file named by a path of the machine the program runs on: on Windows a Windows
+// path as above, elsewhere a host path (not a path inside the Wine prefix), for a console tool
+// that is given a file on its command line.
+bool ReplaceLocalFileContents(const std::string& localPath, const std::string& bytes);
+
 }  // namespace platform

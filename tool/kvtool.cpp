@@ -3,10 +3,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <optional>
+#include <sstream>
 
 #include "fleet/fleet_file.h"
 #include "fleet/fleet_file_codec.h"
+#include "fleet/fleet_text.h"
+#include "platform/file_replace.h"
 #include "platform/file_system.h"
 #include "tool/fleet_report.h"
 #include "tool/game_data.h"
@@ -17,6 +21,8 @@ namespace {
 constexpr char kUsage[] =
     "usage: kvtool tables [--ship NAME] [--game DIR]\n"
     "       kvtool fleet [FILE] [--game DIR]\n"
+    "       kvtool export [FILE]\n"
+    "       kvtool import TEXT [FILE]\n"
     "       kvtool --help\n";
 
 constexpr char kHelp[] =
@@ -32,17 +38,27 @@ constexpr char kHelp[] =
     "                     where each mode's picker offers it or which rule leaves it out\n"
     "  fleet [FILE]       the fleet file (default C:\\Kestrivar.FLT) as Load puts it in the\n"
     "                     slots: each ship with its BPV and loadout, the total, and findings\n"
+    "  export [FILE]      the fleet file (default C:\\Kestrivar.FLT) as text to share, one\n"
+    "                     ship a line, as Kestrivar's \"Copy Fleet as Text\" gives it\n"
+    "  import TEXT [FILE] writes the fleet of a text (a file, or - for standard input) into\n"
+    "                     the fleet file (default C:\\Kestrivar.FLT) as Save would after a\n"
+    "                     \"Paste Fleet\"; a text that is not a fleet changes nothing\n"
     "  --game DIR         the game installed in DIR instead of the one in the registry\n"
     "\n"
-    "Exit status: 0 no findings, 1 findings, 2 the tables or the file cannot be read, or a\n"
-    "wrong command line.\n";
+    "Exit status: 0 no findings (export and import: done), 1 findings, 2 the tables, the\n"
+    "file or the text cannot be read or written, or a wrong command line.\n";
 
 struct CommandLine {
     std::string command;
     std::optional<std::string> game;
     std::optional<std::string> ship;
+    std::optional<std::string> text;  // import's text: a file, or "-" for standard input
     std::optional<std::string> file;
 };
+
+bool ReadsGame(const std::string& command) {
+    return command == "tables" || command == "fleet";
+}
 
 // Parses the arguments; false with `error` set when they are wrong.
 bool Parse(const std::vector<std::string>& arguments, CommandLine& line, std::string& error) {
@@ -51,7 +67,7 @@ bool Parse(const std::vector<std::string>& arguments, CommandLine& line, std::st
         return false;
     }
     line.command = arguments[0];
-    if (line.command != "tables" && line.command != "fleet") {
+    if (!ReadsGame(line.command) && line.command != "export" && line.command != "import") {
         error = "unknown command '" + line.command + "'";
         return false;
     }
@@ -71,7 +87,9 @@ bool Parse(const std::vector<std::string>& arguments, CommandLine& line, std::st
         } else if (argument.size() > 1 && argument[0] == '-') {
             error = "unknown option '" + argument + "'";
             return false;
-        } else if (line.command == "fleet" && !line.file) {
+        } else if (line.command == "import" && !line.text) {
+            line.text = argument;
+        } else if (line.command != "tables" && !line.file) {
             line.file = argument;
         } else {
             error = "unexpected argument '" + argument + "'";
@@ -80,6 +98,14 @@ bool Parse(const std::vector<std::string>& arguments, CommandLine& line, std::st
     }
     if (line.ship && line.command != "tables") {
         error = "--ship belongs to the tables command";
+        return false;
+    }
+    if (line.game && !ReadsGame(line.command)) {
+        error = "--game belongs to the tables and fleet commands";
+        return false;
+    }
+    if (line.command == "import" && !line.text) {
+        error = "import needs a text: a file, or - for standard input";
         return false;
     }
     return true;
@@ -117,9 +143,81 @@ bool ReadFleetBytes(const std::optional<std::string>& file, std::string& shownPa
     return true;
 }
 
+// `kvtool export`: the fleet file as text, as the main dialog copies it after a Load.
+int ExportFleet(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    std::string path;
+    std::string error;
+    std::vector<unsigned char> bytes;
+    if (!ReadFleetBytes(line.file, path, bytes, error)) {
+        err << "kvtool: " << error << "\n";
+        return kExitError;
+    }
+    FleetFileContents contents;
+    switch (DecodeFleetFile(bytes.data(), bytes.size(), contents)) {
+        case FleetFileKind::kTooShort:
+            err << "kvtool: " << path << ": too short to hold a fleet\n";
+            return kExitError;
+        case FleetFileKind::kOtherRelease:
+            err << "kvtool: " << path << ": release "
+                << static_cast<int32_t>(ReadLittleEndian32(bytes.data())) << ", not "
+                << kFleetFileVersion << ": Kestrivar does not load it\n";
+            return kExitError;
+        case FleetFileKind::kFleet:
+            break;
+    }
+    out << FormatFleetText(contents);
+    return kExitClean;
+}
+
+// `kvtool import`: the fleet of a text written to the fleet file through the same replacement
+// Save uses; nothing is written unless the whole text is a fleet.
+int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, std::istream& in) {
+    std::string text;
+    const bool fromInput = *line.text == "-";
+    if (fromInput) {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else {
+        errno = 0;
+        std::FILE* stream = std::fopen(line.text->c_str(), "rb");
+        if (stream == nullptr) {
+            err << "kvtool: cannot open the text " << *line.text << ": "
+                << (errno != 0 ? std::strerror(errno) : "unknown error") << "\n";
+            return kExitError;
+        }
+        char chunk[4096];
+        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;)
+            text.append(chunk, got);
+        const bool failed = std::ferror(stream) != 0;
+        std::fclose(stream);
+        if (failed) {
+            err << "kvtool: cannot read the text " << *line.text << "\n";
+            return kExitError;
+        }
+    }
+    FleetFileContents contents;
+    std::string error;
+    if (!ParseFleetText(text, contents, error)) {
+        err << "kvtool: " << (fromInput ? "standard input" : *line.text) << ": " << error << "\n";
+        return kExitError;
+    }
+    const std::string bytes = EncodeFleetFile(contents);
+    const std::string path = line.file ? *line.file : kFleetFilePath;
+    const bool written = line.file ? platform::ReplaceLocalFileContents(path, bytes)
+                                   : platform::ReplaceFileContents(path, bytes);
+    if (!written) {
+        err << "kvtool: could not write to " << path << "; it is as it was\n";
+        return kExitError;
+    }
+    const int32_t ships = static_cast<int32_t>(
+        ReadLittleEndian32(reinterpret_cast<const unsigned char*>(bytes.data()) + 4));
+    out << path << ": " << ships << (ships == 1 ? " ship" : " ships") << " written\n";
+    return kExitClean;
+}
+
 }  // namespace
 
-int RunKvtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunKvtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+              std::istream& in) {
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             out << kUsage << kHelp;
@@ -131,6 +229,17 @@ int RunKvtool(const std::vector<std::string>& arguments, std::ostream& out, std:
     if (!Parse(arguments, line, error)) {
         err << "kvtool: " << error << "\n" << kUsage;
         return kExitError;
+    }
+
+    if (line.command == "export" || line.command == "import") {
+        const int status = line.command == "export" ? ExportFleet(line, out, err)
+                                                    : ImportFleet(line, out, err, in);
+        out.flush();
+        if (status == kExitClean && !out) {
+            err << "kvtool: cannot write to standard output\n";
+            return kExitError;
+        }
+        return status;
     }
 
     GameData game;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,5 +11,6 @@ constexpr int kExitFindings = 1;  // findings
 constexpr int kExitError = 2;     // the tables or the file cannot be read, or a wrong command line
 
 // Runs kvtool with its arguments (without the program's name): the report goes to `out`, errors
-// to `err`. Returns the exit status.
-int RunKvtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// to `err`; `in` is the standard input that `import -` reads. Returns the exit status.
+int RunKvtool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+              std::istream& in);

@@ -146,4 +146,8 @@ bool ReplaceFileContents(const std::string& windowsPath, const std::string& byte
     return moved == MoveResult::kRefusedForLackOfRights && OverwriteInPlace(windowsPath, bytes);
 }
 
+bool ReplaceLocalFileContents(const std::string& localPath, const std::string& bytes) {
+    return ReplaceFileContents(localPath, bytes);
+}
+
 }  // namespace platform

@@ -112,6 +112,10 @@ bool OverwriteInPlace(const std::string& target, const std::string& bytes) {
 
 bool ReplaceFileContents(const std::string& windowsPath, const std::string& bytes) {
     const std::string target = HostPath(windowsPath);
+    return !target.empty() && ReplaceLocalFileContents(target, bytes);
+}
+
+bool ReplaceLocalFileContents(const std::string& target, const std::string& bytes) {
     if (target.empty() || target.back() == '/')
         return false;
 

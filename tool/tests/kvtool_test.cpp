@@ -31,11 +31,12 @@ struct KvtoolRun {
     std::string err;
 };
 
-KvtoolRun Kvtool(std::vector<std::string> arguments) {
+KvtoolRun Kvtool(std::vector<std::string> arguments, const std::string& input = "") {
     std::ostringstream out;
     std::ostringstream err;
+    std::istringstream in(input);
     KvtoolRun run;
-    run.status = RunKvtool(arguments, out, err);
+    run.status = RunKvtool(arguments, out, err, in);
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -195,6 +196,10 @@ TEST(KvtoolTables, ExitStatusesTellCleanTablesFindingsAndErrors) {
         {Kvtool({"tables", "--colour"}), kExitError, "unknown option '--colour'"},
         {Kvtool({"fleet", "a", "b"}), kExitError, "unexpected argument 'b'"},
         {Kvtool({"fleet", "--ship", "x"}), kExitError, "--ship belongs to the tables command"},
+        {Kvtool({"export", "--game", "x"}), kExitError, "--game belongs to the tables and fleet"},
+        {Kvtool({"import"}), kExitError, "import needs a text"},
+        {Kvtool({"import", clean.dir / "none.txt", clean.dir / "f.flt"}), kExitError,
+         "cannot open the text "},
         {Kvtool({"tables", "--game", clean.dir / "missing"}), kExitError,
          "cannot open the ship table "},
         {Kvtool({"fleet", clean.dir / "none.flt", "--game", clean.dir.path()}), kExitError,
@@ -273,6 +278,36 @@ TEST(KvtoolFleet, ReportsWhatLoadWouldMakeOfTheFile) {
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.out.find(c.expected), std::string::npos) << run.out;
     }
+}
+
+// A fleet file Kestrivar wrote (an empty record that a negative count loaded included) goes to
+// text and back to the same bytes; text that is not a fleet, or a file Load refuses, changes
+// nothing.
+TEST(KvtoolExportImport, TextAndBackGiveTheSameFileAndRefusalsChangeNothing) {
+    testsupport::TempDir dir;
+    const std::string saved = FleetBytes(2, 3, {Frigate(3, 62), FleetSlot(), Frigate(2, 60)});
+    testsupport::WriteFile(dir / "saved.flt", saved);
+    const KvtoolRun exported = Kvtool({"export", dir / "saved.flt"});
+    ASSERT_EQ(exported.status, kExitClean) << exported.err;
+    EXPECT_EQ(exported.out.rfind("Kestrivar fleet\n", 0), 0u) << exported.out;
+
+    const KvtoolRun imported = Kvtool({"import", "-", dir / "copy.flt"}, "> " + exported.out);
+    ASSERT_EQ(imported.status, kExitClean) << imported.err;
+    EXPECT_EQ(imported.out, dir / "copy.flt" + ": 3 ships written\n");
+    EXPECT_EQ(testsupport::ReadFile(dir / "copy.flt"), saved);
+
+    testsupport::WriteFile(dir / "bad.txt",
+                           "Kestrivar fleet\nABCDEFGHIJKLMNOP (BPV 1, adjusted 1)\n");
+    const KvtoolRun refused = Kvtool({"import", dir / "bad.txt", dir / "copy.flt"});
+    EXPECT_EQ(refused.status, kExitError);
+    EXPECT_NE(refused.err.find("bad.txt: line 2: the ship name"), std::string::npos) << refused.err;
+    EXPECT_EQ(testsupport::ReadFile(dir / "copy.flt"), saved);
+
+    testsupport::WriteFile(dir / "other.flt", FleetBytes(3, 0, {}));
+    const KvtoolRun other = Kvtool({"export", dir / "other.flt"});
+    EXPECT_EQ(other.status, kExitError);
+    EXPECT_NE(other.err.find("release 3, not 2"), std::string::npos) << other.err;
+    EXPECT_EQ(other.out, "");
 }
 
 #ifndef _WIN32
