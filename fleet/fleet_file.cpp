@@ -28,14 +28,26 @@ std::vector<unsigned char> ReadFileStart(FILE* file, size_t limit) {
 
 }  // namespace
 
-bool WriteFleetFile(const std::array<SlotState, 3>& slots) {
+std::string CouldNotWriteMessage(const std::string& windowsPath,
+                                 const platform::ReplaceResult& result) {
+    std::string message = "Aack, could not write to " + windowsPath + "!";
+    if (result.Damaged())
+        message += result.oldContentsCopy.empty()
+                       ? " The file may be damaged."
+                       : " The file may be damaged; its old contents are in " +
+                             result.oldContentsCopy + ".";
+    return message;
+}
+
+platform::ReplaceResult WriteFleetFile(const std::array<SlotState, 3>& slots) {
     return platform::ReplaceFileContents(kFleetFilePath, EncodeFleetFile(slots));
 }
 
 bool SaveFleet(fw::CDialog& owner, const std::array<SlotState, 3>& slots) {
-    const bool written = WriteFleetFile(slots);
-    owner.MessageBox(written ? kFleetSavedMessage : kFleetWriteFailedMessage);
-    return written;
+    const platform::ReplaceResult written = WriteFleetFile(slots);
+    owner.MessageBox(written ? std::string(kFleetSavedMessage)
+                             : CouldNotWriteMessage(kFleetFilePath, written));
+    return static_cast<bool>(written);
 }
 
 FleetFileContents ReadFleetFile() {

@@ -6,6 +6,7 @@
 
 #include "fleet/fleet_file_codec.h"
 #include "fleet/fleet_slot.h"
+#include "platform/file_replace.h"
 
 namespace fw {
 class CDialog;
@@ -22,10 +23,10 @@ constexpr char kFleetFilePath[] = "C:\\Kestrivar.FLT";
 constexpr char kFleetSavedMessage[] =
     "Fleet saved... you will now play this fleet in your next battle.";
 constexpr char kFleetWriteFailedMessage[] = "Aack, could not write to C:\\Kestrivar.FLT!";
-// The same message for another file the program writes, named by its full Windows path.
-inline std::string CouldNotWriteMessage(const std::string& windowsPath) {
-    return "Aack, could not write to " + windowsPath + "!";
-}
+// What a failed write of a file the program writes says, the file named by its full Windows
+// path; when putting its old bytes back failed too, that it may be damaged and where they are.
+std::string CouldNotWriteMessage(const std::string& windowsPath,
+                                 const platform::ReplaceResult& result = {});
 constexpr char kIncompatibleReleaseMessage[] = "Kestrivar and Script are incompatible releases.";
 constexpr char kIncompatibleReleaseCaption[] = "Error";
 constexpr char kRemoveQuestion[] = "Are you sure you want to erase your custom fleet settings?";
@@ -37,9 +38,9 @@ constexpr char kFleetNotErasedMessage[] = "Your custom fleet settings were not e
 constexpr char kFleetEraseFailedMessage[] = "Aack, could not erase C:\\Kestrivar.FLT!";
 
 // Writes the header and one record per occupied slot, in slot order. The new file replaces the
-// old one only once all of it is on disk: true then; on any failure false, and the previous
-// file (if any) is left as it was.
-bool WriteFleetFile(const std::array<SlotState, 3>& slots);
+// old one only once all of it is on disk; on any failure the previous file (if any) is left as
+// it was, or the result says where its old bytes are (platform::ReplaceFileContents).
+platform::ReplaceResult WriteFleetFile(const std::array<SlotState, 3>& slots);
 
 // Save as the main dialog does it: WriteFleetFile, then the message that tells the user whether
 // the fleet will be played, in a box owned by `owner`. Returns WriteFleetFile's result.

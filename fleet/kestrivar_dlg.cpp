@@ -205,8 +205,9 @@ void CKestrivarDlg::WriteSectorAssaultSettings() {
     settings.SetBaseDamage(BaseDamage);
     settings.SetPlanetDamage(PlanetDamage);
     std::string path;
-    if (!settings.WriteKeys(keys) && VezireZaradudSettings::GetFilePath(path))
-        MessageBox(CouldNotWriteMessage(path));
+    const platform::ReplaceResult written = settings.WriteKeys(keys);
+    if (!written && VezireZaradudSettings::GetFilePath(path))
+        MessageBox(CouldNotWriteMessage(path, written));
 }
 
 // Reads the fleet file into the slots it reaches and the mission's settings into their

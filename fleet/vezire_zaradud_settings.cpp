@@ -55,10 +55,10 @@ bool VezireZaradudSettings::Read() {
     return true;
 }
 
-bool VezireZaradudSettings::WriteKeys(unsigned keys) const {
+platform::ReplaceResult VezireZaradudSettings::WriteKeys(unsigned keys) const {
     std::string path;
     if (!GetFilePath(path))
-        return false;
+        return {};
     std::vector<std::pair<std::string, std::string>> values;
     for (const Entry& entry : kEntries) {
         if ((keys & entry.bit) == 0)

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_replace.h"
+
 // The five values of the game's Sector Assault mission that the main dialog edits, kept in the
 // game's scripts.ini (the scripts directory of the game's install, section
 // "Mul_HumanVezireZaradud"), each field under the key of its name. A new record holds zeros.
@@ -36,13 +38,14 @@ class VezireZaradudSettings {
     bool Read();
 
     // Stores all five fields ("%d") in one replacement of the file: either all five are stored
-    // or, on any failure, none, and the file stays as it was. False when the game's registry
-    // entry is missing (nothing written) or the file cannot be written.
-    bool Write() const { return WriteKeys(kAllKeys); }
+    // or, on any failure, none, and the file stays as it was (or, where even putting its old
+    // bytes back failed, the result says it may be damaged). Not replaced when the game's
+    // registry entry is missing (nothing written) or the file cannot be written.
+    platform::ReplaceResult Write() const { return WriteKeys(kAllKeys); }
 
     // As Write, for the keys whose bits are set in `keys` only; the others keep what the file
     // holds (a list without a selection has no value to store).
-    bool WriteKeys(unsigned keys) const;
+    platform::ReplaceResult WriteKeys(unsigned keys) const;
 
     // The file's full Windows path; false when the game's registry entry is missing.
     static bool GetFilePath(std::string& path);

@@ -46,27 +46,27 @@ size_t GetProfileString(const std::string& section, const std::string& key,
     return CopyProfileString(value ? *value : ProfileDefault(defaultValue), buffer, bufferSize);
 }
 
-bool WriteProfileString(const std::string& section, const std::string& key,
-                        const std::string& value, const std::string& windowsPath) {
+ReplaceResult WriteProfileString(const std::string& section, const std::string& key,
+                                 const std::string& value, const std::string& windowsPath) {
     return WriteProfileStrings(section, {{key, value}}, windowsPath);
 }
 
-bool WriteProfileStrings(const std::string& section,
-                         const std::vector<std::pair<std::string, std::string>>& entries,
-                         const std::string& windowsPath) {
+ReplaceResult WriteProfileStrings(const std::string& section,
+                                  const std::vector<std::pair<std::string, std::string>>& entries,
+                                  const std::string& windowsPath) {
     std::string text;
     if (ReadWholeFile(windowsPath, text) == ReadResult::kFailed)
-        return false;
+        return {};
     std::string edited = text;
     for (const auto& [key, value] : entries) {
         std::optional<std::string> next = SetProfileValue(edited, section, key, value);
         if (!next)
-            return false;
+            return {};
         edited = std::move(*next);
     }
     // The file already says this: leave it as it is.
     if (edited == text)
-        return true;
+        return ReplaceResult(ReplaceResult::Outcome::kReplaced);
     // Fails without touching anything when the directory is missing or the file is read-only.
     return ReplaceFileContents(windowsPath, edited);
 }

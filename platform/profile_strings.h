@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_replace.h"
+
 // windows.h defines both names below as macros for the win.ini functions; in a file that
 // included it first they would rename these declarations.
 #ifdef GetProfileString
@@ -35,14 +37,15 @@ size_t GetProfileString(const std::string& section, const std::string& key,
 // is read-only, or the names or value cannot be stored as one line (IsStorableProfileEntry).
 // The file is replaced atomically, so a failure leaves it as it was, and every line other than
 // the one set or added keeps its bytes.
-bool WriteProfileString(const std::string& section, const std::string& key,
-                        const std::string& value, const std::string& windowsPath);
+ReplaceResult WriteProfileString(const std::string& section, const std::string& key,
+                                 const std::string& value, const std::string& windowsPath);
 
 // Sets several keys ("key", "value") of one section in one replacement of the file: either all
 // of them are stored or, on any failure, none, and the file stays as it was. The keys are set in
-// the order given, each as WriteProfileString would.
-bool WriteProfileStrings(const std::string& section,
-                         const std::vector<std::pair<std::string, std::string>>& entries,
-                         const std::string& windowsPath);
+// the order given, each as WriteProfileString would. A write that fails part way is told as
+// ReplaceFileContents tells it.
+ReplaceResult WriteProfileStrings(const std::string& section,
+                                  const std::vector<std::pair<std::string, std::string>>& entries,
+                                  const std::string& windowsPath);
 
 }  // namespace platform

@@ -202,10 +202,20 @@ int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, s
     }
     const std::string bytes = EncodeFleetFile(contents);
     const std::string path = line.file ? *line.file : kFleetFilePath;
-    const bool written = line.file ? platform::ReplaceLocalFileContents(path, bytes)
-                                   : platform::ReplaceFileContents(path, bytes);
+    const platform::ReplaceResult written = line.file
+                                                ? platform::ReplaceLocalFileContents(path, bytes)
+                                                : platform::ReplaceFileContents(path, bytes);
+    if (!written.leftoverFile.empty())
+        err << "kvtool: could not delete the temporary file " << written.leftoverFile << "\n";
     if (!written) {
-        err << "kvtool: could not write to " << path << "; it is as it was\n";
+        err << "kvtool: could not write to " << path;
+        if (!written.Damaged())
+            err << "; it is as it was\n";
+        else if (written.oldContentsCopy.empty())
+            err << "; it may be damaged\n";
+        else
+            err << "; it may be damaged; its old contents are in " << written.oldContentsCopy
+                << "\n";
         return kExitError;
     }
     const int32_t ships = static_cast<int32_t>(

@@ -192,6 +192,21 @@ TEST_F(FleetFileTest, SaveThatCannotReplaceTheFileKeepsTheOldOneAndSaysSo) {
     EXPECT_EQ(ui_.MessageBoxes(), std::vector<fw::MessageBoxRecord>(2, Owned(kNotWritten)));
 }
 
+// A write that failed and could not put the old bytes back says the file may be damaged, and
+// where a copy of the old bytes is when there is one.
+TEST(CouldNotWriteMessage, SaysWhenTheFileMayBeDamagedAndWhereItsOldBytesAre) {
+    using Outcome = platform::ReplaceResult::Outcome;
+    platform::ReplaceResult damaged(Outcome::kDamaged);
+    EXPECT_EQ(CouldNotWriteMessage(kFleetFilePath, platform::ReplaceResult(Outcome::kUnchanged)),
+              kFleetWriteFailedMessage);
+    EXPECT_EQ(CouldNotWriteMessage(kFleetFilePath, damaged),
+              "Aack, could not write to C:\\Kestrivar.FLT! The file may be damaged.");
+    damaged.oldContentsCopy = "C:\\Kestrivar.FLT.old-12-0";
+    EXPECT_EQ(CouldNotWriteMessage(kFleetFilePath, damaged),
+              "Aack, could not write to C:\\Kestrivar.FLT! The file may be damaged; its old "
+              "contents are in C:\\Kestrivar.FLT.old-12-0.");
+}
+
 #ifndef _WIN32
 
 TEST_F(FleetFileTest, SaveFailsWithoutADriveC) {

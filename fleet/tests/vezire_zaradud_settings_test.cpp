@@ -121,7 +121,7 @@ TEST_F(VezireZaradudSettingsTest, WriteToAReadOnlyFileFailsAndChangesNothing) {
     const fs::perms write =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     fs::permissions(ini_, write, fs::perm_options::remove);
-    const bool written = SettingsWith({1, 2, 0, 3, 4}).Write();
+    const bool written = static_cast<bool>(SettingsWith({1, 2, 0, 3, 4}).Write());
     fs::permissions(ini_, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFile(ini_), before);
@@ -142,6 +142,16 @@ TEST_F(VezireZaradudSettingsTest, WriteThatFailsAtAnyStepChangesNothing) {
     EXPECT_EQ(ReadFile(ini_), before);
     EXPECT_EQ(testsupport::FileNamesIn(fs::path(ini_).parent_path().string()),
               std::vector<std::string>{"scripts.ini"});
+}
+
+// The five keys go in one replacement: a write that took one per key would meet this fault on
+// its second and leave the first key stored alone.
+TEST_F(VezireZaradudSettingsTest, WriteStoresAllFiveKeysInOneReplacement) {
+    testsupport::InjectedFileFault injected(testsupport::FileFault::kRenameFails, 2);
+    EXPECT_TRUE(SettingsWith({8, 3, 2, -5, 100}).Write());
+    VezireZaradudSettings settings;
+    EXPECT_TRUE(settings.Read());
+    EXPECT_EQ(ValuesOf(settings), (Values{8, 3, 2, -5, 100}));
 }
 #endif
 

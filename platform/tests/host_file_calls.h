@@ -22,13 +22,15 @@ inline size_t GetProfileString(const std::string& section, const std::string& ke
                                       windows.Of(hostPath));
 }
 
-inline bool WriteProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& hostPath) {
+inline platform::ReplaceResult WriteProfileString(const std::string& section,
+                                                  const std::string& key, const std::string& value,
+                                                  const std::string& hostPath) {
     testsupport::WindowsPaths windows;
     return platform::WriteProfileString(section, key, value, windows.Of(hostPath));
 }
 
-inline bool ReplaceFileContents(const std::string& hostPath, const std::string& bytes) {
+inline platform::ReplaceResult ReplaceFileContents(const std::string& hostPath,
+                                                   const std::string& bytes) {
     testsupport::WindowsPaths windows;
     return platform::ReplaceFileContents(windows.Of(hostPath), bytes);
 }

@@ -20,7 +20,9 @@ bool g_armed = false;
 FileFault g_fault = FileFault::kWriteStopsPartWay;
 bool g_struck = false;
 bool g_partWritten = false;
-int g_inPlaceWrites = 0;  // writes met by kInPlaceWriteStopsPartWay so far
+int g_inPlaceWrites = 0;      // writes met by kInPlaceWriteStopsPartWay so far
+int g_onlyTemporaryFile = 0;  // the one temporary file the fault strikes; 0 for every one
+int g_temporaryFiles = 0;     // temporary files created while armed, the last one in use
 
 // The writers name their temporary files "<target>.tmp-<pid>-<n>".
 bool IsTemporaryPath(const char* path) {
@@ -38,8 +40,12 @@ bool IsTemporaryFile(int fd) {
     return IsTemporaryPath(target);
 }
 
+bool StrikesThisTemporaryFile() {
+    return g_onlyTemporaryFile == 0 || g_onlyTemporaryFile == g_temporaryFiles;
+}
+
 bool Strikes(FileFault fault, int fd) {
-    return g_armed && g_fault == fault && IsTemporaryFile(fd);
+    return g_armed && g_fault == fault && IsTemporaryFile(fd) && StrikesThisTemporaryFile();
 }
 
 // The descriptor a writer opened for reading and writing an existing file: the target it
@@ -56,8 +62,10 @@ Function Next(const char* name) {
 
 namespace testsupport {
 
-InjectedFileFault::InjectedFileFault(FileFault fault) {
+InjectedFileFault::InjectedFileFault(FileFault fault, int onlyTemporaryFile) {
     g_fault = fault;
+    g_onlyTemporaryFile = onlyTemporaryFile;
+    g_temporaryFiles = 0;
     g_struck = false;
     g_partWritten = false;
     g_inPlaceWrites = 0;
@@ -88,7 +96,10 @@ int open(const char* path, int flags, ...) {
     }
     const bool noNewFile =
         g_fault == FileFault::kNoNewFileBeside || g_fault == FileFault::kInPlaceWriteStopsPartWay;
-    if (g_armed && noNewFile && (flags & O_CREAT) != 0 && IsTemporaryPath(path)) {
+    if (g_armed && (flags & O_CREAT) != 0 && IsTemporaryPath(path))
+        ++g_temporaryFiles;
+    if (g_armed && noNewFile && (flags & O_CREAT) != 0 && IsTemporaryPath(path) &&
+        StrikesThisTemporaryFile()) {
         g_struck = true;
         errno = EACCES;
         return -1;
@@ -154,7 +165,7 @@ int rename(const char* from, const char* to) {
     static const auto next = Next<int (*)(const char*, const char*)>("rename");
     const bool refused =
         g_fault == FileFault::kRenameFails || g_fault == FileFault::kRenameLacksRights;
-    if (g_armed && refused && IsTemporaryPath(from)) {
+    if (g_armed && refused && IsTemporaryPath(from) && StrikesThisTemporaryFile()) {
         g_struck = true;
         errno = g_fault == FileFault::kRenameFails ? EIO : EACCES;
         return -1;

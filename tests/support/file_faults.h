@@ -30,10 +30,12 @@ enum class FileFault {
     kInPlaceWriteStopsPartWay,
 };
 
-// Arms a fault for its lifetime. One at a time.
+// Arms a fault for its lifetime. One at a time. With `onlyTemporaryFile` n > 0, only the n-th
+// temporary file created while it is armed meets it: a writer that takes several replacements
+// for what should be one then fails part way.
 class InjectedFileFault {
   public:
-    explicit InjectedFileFault(FileFault fault);
+    explicit InjectedFileFault(FileFault fault, int onlyTemporaryFile = 0);
     ~InjectedFileFault();
     InjectedFileFault(const InjectedFileFault&) = delete;
     InjectedFileFault& operator=(const InjectedFileFault&) = delete;
