@@ -94,8 +94,7 @@ int open(const char* path, int flags, ...) {
         mode = static_cast<mode_t>(va_arg(arguments, int));
         va_end(arguments);
     }
-    const bool noNewFile =
-        g_fault == FileFault::kNoNewFileBeside || g_fault == FileFault::kInPlaceWriteStopsPartWay;
+    const bool noNewFile = g_fault == FileFault::kInPlaceWriteStopsPartWay;
     if (g_armed && (flags & O_CREAT) != 0 && IsTemporaryPath(path))
         ++g_temporaryFiles;
     if (g_armed && noNewFile && (flags & O_CREAT) != 0 && IsTemporaryPath(path) &&
@@ -163,11 +162,10 @@ int close(int fd) {
 
 int rename(const char* from, const char* to) {
     static const auto next = Next<int (*)(const char*, const char*)>("rename");
-    const bool refused =
-        g_fault == FileFault::kRenameFails || g_fault == FileFault::kRenameLacksRights;
-    if (g_armed && refused && IsTemporaryPath(from) && StrikesThisTemporaryFile()) {
+    if (g_armed && g_fault == FileFault::kRenameFails && IsTemporaryPath(from) &&
+        StrikesThisTemporaryFile()) {
         g_struck = true;
-        errno = g_fault == FileFault::kRenameFails ? EIO : EACCES;
+        errno = EIO;
         return -1;
     }
     return next(from, to);

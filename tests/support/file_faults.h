@@ -21,9 +21,6 @@ enum class FileFault {
     kFlushFails,         // fsync fails (EIO)
     kCloseFails,         // the descriptor is closed, but close reports a lost write (EIO)
     kRenameFails,        // rename of a temporary file fails (EIO); nothing moves
-    // The writer falls back to overwriting the target in place after these two.
-    kNoNewFileBeside,  // a temporary file cannot be created (EACCES), existing files stay writable
-    kRenameLacksRights,  // rename of a temporary file is refused for lack of rights (EACCES)
     // No temporary file can be created, and the first write to the target opened for an overwrite
     // in place puts half its bytes down, the next one fails (EIO); later writes, such as putting
     // the old bytes back, succeed.
@@ -48,10 +45,6 @@ class InjectedFileFault {
 constexpr FileFault kEveryFileFault[] = {
     FileFault::kDiskFull,   FileFault::kWriteStopsPartWay, FileFault::kFlushFails,
     FileFault::kCloseFails, FileFault::kRenameFails,       FileFault::kInPlaceWriteStopsPartWay};
-
-// Every fault after which a replacement still lands, by overwriting the target in place.
-constexpr FileFault kEveryInPlaceFault[] = {FileFault::kNoNewFileBeside,
-                                            FileFault::kRenameLacksRights};
 
 }  // namespace testsupport
 
