@@ -159,6 +159,8 @@ std::string WhyTableEnds(const LoggedLine& end) {
 // tells, in the order below.
 std::string WhyCraftUnknown(const GameData& game, const TableIndex& index, const LoggedLine& row) {
     const std::string& name = row.craftName;
+    if (name.empty())
+        return "names no craft: its craft column is empty";
     const std::string names = "names " + Quoted(name) + ", ";
     if (name == row.className)
         return names + "its own class name: " +
@@ -272,6 +274,12 @@ void AddEarlyEndFinding(const TableIndex& index, const LoggedLine& end,
     findings.push_back(MakeFinding(end, text));
 }
 
+// Whether a ship row holds a column whole: present, and not the last column, which keeps the line
+// end.
+bool Whole(const LoggedLine& row, int column) {
+    return column < row.columns || (column == row.columns && !row.lineFeed);
+}
+
 // An accepted ship row that the ship reader misread: a blank line, a row short of columns, an
 // empty or unknown race or hull class.
 void AddShipRowFindings(const TableIndex& index, const LoggedLine& row,
@@ -305,9 +313,9 @@ void AddShipRowFindings(const TableIndex& index, const LoggedLine& row,
     }
     // A keyword column that the row does not hold whole is the short row's finding.
     std::vector<std::string> columns;
-    if (entry.race == -2 && row.columns > 1)
+    if (entry.race == -2 && Whole(row, 1))
         columns.push_back("unknown race " + Quoted(row.raceKeyword) + " in column 1 (-2)");
-    if (entry.hullClass == -1 && row.columns > 4)
+    if (entry.hullClass == -1 && Whole(row, 4))
         columns.push_back((row.hullClassKeyword.empty()
                                ? std::string("empty hull class")
                                : "unknown hull class " + Quoted(row.hullClassKeyword)) +
@@ -365,9 +373,8 @@ void AddKeywordFindings(const GameData& game, const TableIndex& index,
         }
         switch (keyword.kind) {
             case KeywordKind::kRace:
-                findings.push_back(MakeFinding(*row, text + ": read as an unknown race (" + code +
-                                                         "), which no ship of a known race "
-                                                         "carries"));
+                findings.push_back(
+                    MakeFinding(*row, text + ": read as an unknown race (" + code + ")"));
                 break;
             case KeywordKind::kWeapon:
                 findings.push_back(MakeFinding(
