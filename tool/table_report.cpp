@@ -5,114 +5,24 @@
 #include <list>
 #include <map>
 #include <set>
-#include <unordered_map>
 #include <utility>
 
 #include "fleet/fleet_slot.h"
 #include "gamedata/code_tables.h"
 #include "gamedata/row_tokenizer.h"
 #include "gamedata/table_layout.h"
-#include "platform/ascii_case.h"
+#include "tool/fate_text.h"
 #include "tool/report_text.h"
+#include "tool/table_index.h"
 
 namespace {
-
-// Sorts by file (the fighter table first, as it is read first) and line.
-bool ComesFirst(GameTable lhsTable, int lhsLine, GameTable rhsTable, int rhsLine) {
-    if (lhsTable != rhsTable)
-        return lhsTable == GameTable::kFighters;
-    return lhsLine < rhsLine;
-}
 
 int FullColumns(GameTable table) {
     return table == GameTable::kShips ? kShipTableColumns : kFighterTableColumns;
 }
 
-// Lookups over what the readers told and what the modes offer.
-class TableIndex {
-  public:
-    explicit TableIndex(const GameData& game) : game_(game) {
-        for (const LoggedLine& logged : game.log.lines)
-            sorted_.push_back(&logged);
-        std::stable_sort(sorted_.begin(), sorted_.end(),
-                         [](const LoggedLine* lhs, const LoggedLine* rhs) {
-                             return ComesFirst(lhs->table, lhs->line, rhs->table, rhs->line);
-                         });
-        for (const LoggedLine* logged : sorted_)
-            byLine_.emplace(std::make_pair(logged->table, logged->line), logged);
-        for (std::size_t mode = 0; mode < 2; ++mode) {
-            int position = 0;
-            for (const ShipSpec* ship : game.offered[mode])
-                positions_[mode].emplace(ship, ++position);
-        }
-    }
-
-    // Every line of both tables, by file and line.
-    const std::vector<const LoggedLine*>& Lines() const { return sorted_; }
-
-    const LoggedLine* Line(GameTable table, int line) const {
-        const auto found = byLine_.find({table, line});
-        return found == byLine_.end() ? nullptr : found->second;
-    }
-
-    // The ship's position in a mode's picker order, from 1; 0 when the mode does not offer it.
-    int Position(const ShipSpec* entry, bool sectorAssault) const {
-        const auto& positions = positions_[sectorAssault ? 1 : 0];
-        const auto found = positions.find(entry);
-        return found == positions.end() ? 0 : found->second;
-    }
-    int OfferedCount(bool sectorAssault) const {
-        return static_cast<int>(game_.offered[sectorAssault ? 1 : 0].size());
-    }
-
-    // "line 12" within the same table, "PATH:12" in the other.
-    std::string Where(GameTable from, GameTable table, int line) const {
-        if (table == from)
-            return "line " + std::to_string(line);
-        return game_.PathOf(table) + ":" + std::to_string(line);
-    }
-    std::string Where(GameTable from, const LoggedLine& logged) const {
-        return Where(from, logged.table, logged.line);
-    }
-
-    // For each mode: where it offers the ship, or the rule that leaves it out (JudgeForMode).
-    std::string Modes(const ShipSpec& entry) const {
-        std::string text;
-        for (const bool sectorAssault : {false, true}) {
-            text += std::string(sectorAssault ? "; " : "") + ModeName(sectorAssault);
-            const int position = Position(&entry, sectorAssault);
-            if (position != 0)
-                text += " offers it (position " + std::to_string(position) + " of " +
-                        std::to_string(OfferedCount(sectorAssault)) + ")";
-            else
-                text +=
-                    " leaves it out: " + LeftOutBecause(JudgeForMode(entry, sectorAssault), entry);
-        }
-        return text;
-    }
-
-    bool OfferedNowhere(const ShipSpec* entry) const {
-        return Position(entry, false) == 0 && Position(entry, true) == 0;
-    }
-
-  private:
-    const GameData& game_;
-    std::vector<const LoggedLine*> sorted_;
-    std::map<std::pair<GameTable, int>, const LoggedLine*> byLine_;
-    std::unordered_map<const ShipSpec*, int> positions_[2];
-};
-
 Finding MakeFinding(const LoggedLine& logged, std::string text, bool note = false) {
     return Finding{logged.table, logged.line, logged.className, std::move(text), note};
-}
-
-// Where the data of a table start, for lines above them.
-std::string DataStart(const GameData& game, GameTable table) {
-    const int firstRow = game.log.Frame(table).firstRow;
-    if (firstRow == 0)
-        return "no line starts with " + Quoted(kFirstRowStart) + ", so the table has no rows";
-    return "the data start at line " + std::to_string(firstRow) +
-           ", the first line that starts with " + Quoted(kFirstRowStart);
 }
 
 // Whether a header line looks like a row that was meant to be read: a race keyword (in any letter
@@ -135,113 +45,6 @@ bool LooksLikeRow(const LoggedLine& header) {
         value.remove_prefix(1);
     return !value.empty() &&
            std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The line where the fighter table's data ended, when they ended above its end line.
-std::string EarlyEnd(const GameData& game) {
-    const TableFrame& frame = game.log.Frame(GameTable::kFighters);
-    return "the early end of the fighter table at line " + std::to_string(frame.endsAt);
-}
-
-std::string EndLine(const GameData& game, GameTable table) {
-    return "the end line (line " + std::to_string(game.log.Frame(table).endLine) + ")";
-}
-
-// Why the fighter table's data end at a row that is not its end line.
-std::string WhyTableEnds(const LoggedLine& end) {
-    return end.reason == LineReason::kBlankLine
-               ? "a blank line: the fighter table ends here"
-               : "dropped: the race column is empty, and the fighter table ends at its first "
-                 "rejected row";
-}
-
-// Why a bay's craft was not known when its row was read. The first line that bears the name
-// tells, in the order below.
-std::string WhyCraftUnknown(const GameData& game, const TableIndex& index, const LoggedLine& row) {
-    const std::string& name = row.craftName;
-    if (name.empty())
-        return "names no craft: its craft column is empty";
-    const std::string names = "names " + Quoted(name) + ", ";
-    if (name == row.className)
-        return names + "its own class name: " +
-               (row.hullClass == kHullClassPf
-                    ? std::string("a PF carries only crafts read before it")
-                    : "a " + HullClassName(row.hullClass) + " is not a fighter or PF");
-    const auto first = [&index, &name](auto predicate) -> const LoggedLine* {
-        for (const LoggedLine* logged : index.Lines()) {
-            if (logged->className == name && predicate(*logged))
-                return logged;
-        }
-        return nullptr;
-    };
-    const auto is = [](GameTable table, LineFate fate) {
-        return [table, fate](const LoggedLine& l) { return l.table == table && l.fate == fate; };
-    };
-    const GameTable from = row.table;
-    if (const LoggedLine* pf = first([](const LoggedLine& l) { return l.craft; }))
-        return names + "a PF that stands further down, at line " + std::to_string(pf->line) +
-               ": a PF carries only crafts read before it";
-    if (const LoggedLine* end = first(is(GameTable::kFighters, LineFate::kEndsTable)))
-        return names + "the row at " + index.Where(from, *end) +
-               " that ends the fighter table: its race column is empty, and the fighter table "
-               "ends at its first rejected row";
-    if (const LoggedLine* lost = first(is(GameTable::kFighters, LineFate::kCutOff)))
-        return names + "a fighter that is never read: it stands at " + index.Where(from, *lost) +
-               ", below " + EarlyEnd(game);
-    if (const LoggedLine* below = first(is(GameTable::kFighters, LineFate::kBelowEndLine)))
-        return names + "a fighter below the end line of the fighter table (" +
-               index.Where(from, *below) + "), never read";
-    if (const LoggedLine* dropped =
-            first([](const LoggedLine& l) { return l.fate == LineFate::kDropped; }))
-        return names + "a row that is dropped itself (" + index.Where(from, *dropped) + ")";
-    if (const LoggedLine* ship = first(is(GameTable::kShips, LineFate::kAccepted)))
-        return names + "a " + HullClassName(ship->hullClass) + " (" + index.Where(from, *ship) +
-               "), not a fighter or PF";
-    if (const LoggedLine* below = first(is(GameTable::kShips, LineFate::kBelowEndLine)))
-        return names + "a row below the end line (" + index.Where(from, *below) + "), never read";
-    if (const LoggedLine* header =
-            first([](const LoggedLine& l) { return l.fate == LineFate::kHeader; }))
-        return names + "a line above the first data row (" + index.Where(from, *header) +
-               "), read as a header line";
-    const auto fold = [](std::string_view text) {
-        const auto begin = text.find_first_not_of(' ');
-        if (begin == std::string_view::npos)
-            return std::string();
-        text = text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-        std::string folded;
-        for (const char c : text)
-            folded += AsciiUpper(c);
-        return folded;
-    };
-    for (const LoggedLine* logged : index.Lines()) {
-        if (logged->craft && !name.empty() && fold(logged->className) == fold(name))
-            return names + "which no fighter or PF bears; did you mean " +
-                   Quoted(logged->className) + " (" + index.Where(from, *logged) + ")?";
-    }
-    return names + "which no fighter or PF bears";
-}
-
-// What became of a line, for the findings and for --ship.
-std::string FateText(const GameData& game, const TableIndex& index, const LoggedLine& logged) {
-    switch (logged.fate) {
-        case LineFate::kHeader:
-            return "read as a header line: " + DataStart(game, logged.table);
-        case LineFate::kDropped:
-            if (logged.reason == LineReason::kEmptyRace)
-                return "dropped: the race column is empty";
-            return "dropped: bay " + std::to_string(logged.bay) + " " +
-                   WhyCraftUnknown(game, index, logged);
-        case LineFate::kEndsTable:
-            return logged.reason == LineReason::kEndLine ? "the end line: the data end here"
-                                                         : WhyTableEnds(logged);
-        case LineFate::kCutOff:
-            return "not read: below " + EarlyEnd(game);
-        case LineFate::kBelowEndLine:
-            return "not read: below " + EndLine(game, logged.table);
-        case LineFate::kAccepted:
-            break;
-    }
-    return "accepted";
 }
 
 // The rows a fighter table that ends early never reads, and the ships whose bays name them.
