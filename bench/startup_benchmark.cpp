@@ -323,12 +323,8 @@ void BM_Startup(benchmark::State& state) {
 class CountingObserver : public TableObserver {
   public:
     std::uint64_t events = 0;
-    void HeaderLines(GameTable, int, bool) override { ++events; }
-    void RowAccepted(GameTable, int, const ShipSpec&) override { ++events; }
-    void RowDropped(GameTable, int, const DroppedRow&) override { ++events; }
+    void LineRead(const LineReport&) override { ++events; }
     void KeywordUnknown(GameTable, int, const UnknownKeyword&) override { ++events; }
-    void DataEnded(GameTable, int, DataEnd, std::string_view) override { ++events; }
-    void LineNotRead(GameTable, int, const UnreadLine&) override { ++events; }
 };
 
 // The whole start-up as BM_Startup times it, with no observer (observer:0), an observer that

@@ -1,10 +1,10 @@
 // The table readers with an observer attached, on the same input as tables_fuzzer: a ship table,
 // a 0xFF byte, a fighter table, written to files in a Wine prefix and read with ReadTables.
 //
-// Checks: every line number reported lies within its file, and no line is reported twice as a
-// row, an end or a line not read (the ship table is read in two passes); header counts fit the
-// file; unknown keywords sit in a column of the row and are unknown to their lookup; the rows
-// reported accepted are exactly the catalogue's records; and the lists are the same as a read
+// Checks: the lines told are exactly the lines of the two files, each told once (the ship table
+// is read in two passes); header lines come before every other line of their table; unknown
+// keywords sit in a column of a row the readers parse and are unknown to their lookup; the rows
+// told accepted are exactly the catalogue's records; and the lists are the same as a read
 // without an observer gives.
 
 #include <cstddef>
@@ -56,18 +56,19 @@ class CheckingObserver : public TableObserver {
 
     std::set<const ShipSpec*> accepted;
 
-    void HeaderLines(GameTable table, int count, bool dataFollow) override {
-        Require(count >= 0 && count + (dataFollow ? 1 : 0) <= Lines(table),
-                "the header lines and the first row fit in the file");
-    }
-    void RowAccepted(GameTable table, int line, const ShipSpec& entry) override {
-        Once(table, line);
-        Require(accepted.insert(&entry).second, "each record is reported accepted once");
-    }
-    void RowDropped(GameTable table, int line, const DroppedRow& row) override {
-        Once(table, line);
-        Require(row.reason == DropReason::kEmptyRace || (row.bay >= 1 && row.bay <= 4),
-                "a bay that drops a row is one of the four");
+    void LineRead(const LineReport& report) override {
+        Once(report.table, report.line);
+        if (report.fate == LineFate::kHeader)
+            Require(report.line == ++headerLines_[Index(report.table)],
+                    "header lines come first in their table");
+        if (report.fate == LineFate::kAccepted)
+            Require(report.entry != nullptr && accepted.insert(report.entry).second,
+                    "each record is told accepted once");
+        if (report.fate == LineFate::kDropped)
+            Require(report.reason == LineReason::kEmptyRace ||
+                        (report.reason == LineReason::kUnknownCraft && report.bay >= 1 &&
+                         report.bay <= 4),
+                    "a dropped row has an empty race or a bay that names an unknown craft");
     }
     void KeywordUnknown(GameTable table, int line, const UnknownKeyword& keyword) override {
         Within(table, line);
@@ -76,10 +77,11 @@ class CheckingObserver : public TableObserver {
         Require(IsUnknownKeyword(keyword.kind, keyword.keyword, keyword.code),
                 "a keyword reported unknown is unknown to its lookup");
     }
-    void DataEnded(GameTable table, int line, DataEnd, std::string_view) override {
-        Once(table, line);
+
+    // Whether every line of both files was told.
+    bool AllTold() const {
+        return reported_.size() == static_cast<std::size_t>(shipLines_ + fighterLines_);
     }
-    void LineNotRead(GameTable table, int line, const UnreadLine&) override { Once(table, line); }
 
   private:
     int Lines(GameTable table) const {
@@ -94,8 +96,11 @@ class CheckingObserver : public TableObserver {
         Require(reported_.insert({table, line}).second, "no line is reported twice");
     }
 
+    static std::size_t Index(GameTable table) { return table == GameTable::kShips ? 0 : 1; }
+
     int shipLines_;
     int fighterLines_;
+    int headerLines_[2] = {0, 0};
     std::set<std::pair<GameTable, int>> reported_;
 };
 
@@ -127,6 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CatalogueLists observed;
     Require(ReadTables(observed, kShipTablePath, kFighterTablePath, &observer),
             "two readable tables are read without error");
+    Require(observer.AllTold(), "every line of both files is told");
     Require(observer.accepted.size() == observed.mainList.size(),
             "as many rows are reported accepted as the catalogue holds");
     for (const ShipSpec& entry : observed.mainList)

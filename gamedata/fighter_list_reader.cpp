@@ -5,9 +5,8 @@
 #include "gamedata/code_tables.h"
 #include "gamedata/line_reader.h"
 #include "gamedata/number_text.h"
-#include "gamedata/observed_reading.h"
 #include "gamedata/row_tokenizer.h"
-#include "gamedata/table_layout.h"
+#include "gamedata/table_lines.h"
 
 namespace {
 
@@ -72,57 +71,30 @@ bool ParseFighterColumns(std::string_view row, FighterSpec& spec, Keywords& keyw
     return true;
 }
 
-// ReadFighterRows reporting to an observer: the header, every row accepted, the row that ends
-// the table and every line after it.
-void ReadFighterRowsObserved(LineReader& reader, CatalogueLists& lists, TableObserver& observer) {
-    std::string line;  // reused for every line
-    int number = 0;
-    if (!SkipToFirstRowObserved(reader, line, number, GameTable::kFighters, observer))
-        return;
-    KeywordCollector keywords;
-    do {
-        const bool endLine = StartsWith(line, kEndLine);
-        if (!line.empty() && line.back() == '\n')
-            line.pop_back();
-        FighterSpec& spec = lists.mainList.emplace_back();
-        if (!ParseFighterColumns(line, spec, keywords)) {
-            lists.mainList.pop_back();
-            const DataEnd end = endLine        ? DataEnd::kEndLine
-                                : line.empty() ? DataEnd::kBlankLine
-                                               : DataEnd::kEmptyRace;
-            ReportDataEnd(reader, line, number, GameTable::kFighters, end, observer);
-            return;
-        }
-        keywords.Report(observer, GameTable::kFighters, number, spec.className);
-        lists.craftList.push_back(spec);
-        observer.RowAccepted(GameTable::kFighters, number, spec);
-    } while (NextLine(reader, line, number));
-}
-
 }  // namespace
 
 bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
-    IgnoreKeywords keywords;
+    const auto keywords = [](KeywordKind, int, int32_t, std::string_view, int32_t) {};
     return ParseFighterColumns(row, spec, keywords);
 }
 
 void ReadFighterRows(LineReader& reader, CatalogueLists& lists, TableObserver* observer) {
-    if (observer != nullptr) {
-        ReadFighterRowsObserved(reader, lists, *observer);
-        return;
-    }
+    TableLines lines(reader, GameTable::kFighters, observer);
     std::string line;  // reused for every line
-    if (!SkipToFirstRow(reader, line))
+    if (!lines.SkipToFirstRow(line))
         return;
     do {
-        if (!line.empty() && line.back() == '\n')
-            line.pop_back();
+        std::string_view row = line;
+        if (!row.empty() && row.back() == '\n')
+            row.remove_suffix(1);
         // Built in place; a rejected row is taken off again and ends the table.
         FighterSpec& spec = lists.mainList.emplace_back();
-        if (!ParseFighterRow(line, spec)) {
+        if (!ParseFighterColumns(row, spec, lines)) {
             lists.mainList.pop_back();
+            lines.EndsTable(line);
             return;
         }
         lists.craftList.push_back(spec);
-    } while (reader.readLine(line));
+        lines.Accepted(line, spec, true);
+    } while (lines.Next(line));
 }

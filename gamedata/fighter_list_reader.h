@@ -17,6 +17,6 @@ bool ParseFighterRow(const std::string& row, FighterSpec& spec);
 
 // Reads the fighter table from its current position: from the first data row on, each accepted
 // row is appended to lists.mainList and then to lists.craftList. The first rejected row, a blank
-// line or the end line included, ends the table. An observer, when given, is told about the
-// header, every row accepted, the row that ends the table and every line after it.
+// line or the end line included, ends the table. An observer, when given, is told the fate of
+// every line of the table, those after the row that ends it included.
 void ReadFighterRows(LineReader& reader, CatalogueLists& lists, TableObserver* observer = nullptr);

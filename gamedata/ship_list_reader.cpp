@@ -7,9 +7,9 @@
 #include "gamedata/code_tables.h"
 #include "gamedata/line_reader.h"
 #include "gamedata/number_text.h"
-#include "gamedata/observed_reading.h"
 #include "gamedata/row_tokenizer.h"
 #include "gamedata/table_layout.h"
+#include "gamedata/table_lines.h"
 
 namespace {
 
@@ -157,10 +157,9 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     return true;
 }
 
-// The first four columns of a row, enough to tell which pass reads it and what it is called.
+// The columns of a row that tell which pass reads it and whether it is read at all.
 struct RowHead {
     int32_t race;
-    std::string_view className;
     int32_t hullClass;
 };
 
@@ -169,74 +168,9 @@ RowHead ReadRowHead(std::string_view line) {
     RowHead head;
     head.race = RaceCode(columns.next());
     columns.nextView();  // hull type
-    head.className = columns.nextView();
+    columns.nextView();  // class name
     head.hullClass = HullClassCode(columns.next());
     return head;
-}
-
-// ReadShipPass reporting to an observer: every row of this pass accepted or dropped, with its
-// unknown keywords; the first pass also reports the header, the end line and the lines after it.
-void ReadShipPassObserved(LineReader& reader, CatalogueLists& lists, bool pfPass,
-                          TableObserver& observer) {
-    std::string line;  // reused for every line
-    int number = 0;
-    NullObserver quiet;
-    // The frame is reported once, in the first pass.
-    TableObserver& frame = pfPass ? observer : quiet;
-    if (!SkipToFirstRowObserved(reader, line, number, GameTable::kShips, frame))
-        return;
-    CraftIndex crafts(lists.craftList);
-    KeywordCollector keywords;
-    DroppedRow dropped;
-    const auto findCraft = [&crafts, &dropped](int bay, std::string_view className,
-                                               SharedCraft& craft) {
-        if (crafts.find(className, craft))
-            return true;
-        dropped.reason = DropReason::kUnknownCraft;
-        dropped.bay = bay;
-        dropped.craftName = className;
-        return false;
-    };
-    do {
-        if (StartsWith(line, kEndLine)) {
-            if (pfPass)
-                ReportDataEnd(reader, line, number, GameTable::kShips, DataEnd::kEndLine, frame);
-            return;
-        }
-        const RowHead head = ReadRowHead(line);
-        if ((head.hullClass == kHullClassPf) != pfPass)
-            continue;  // the other pass reads it
-        if (head.race == -1) {
-            dropped = DroppedRow{head.className, head.hullClass, DropReason::kEmptyRace, 0, {}};
-            observer.RowDropped(GameTable::kShips, number, dropped);
-            continue;
-        }
-        ShipSpec& spec = lists.mainList.emplace_back();
-        const bool accepted = ParseShipColumns(line, spec, pfPass, findCraft, keywords);
-        keywords.Report(observer, GameTable::kShips, number, spec.className);
-        if (!accepted) {
-            dropped.className = spec.className;
-            dropped.hullClass = spec.hullClass;
-            observer.RowDropped(GameTable::kShips, number, dropped);
-            lists.mainList.pop_back();
-            continue;
-        }
-        if (spec.hullClass == kHullClassPf)
-            crafts.add(lists.craftList.emplace_back(spec));
-        observer.RowAccepted(GameTable::kShips, number, spec);
-    } while (NextLine(reader, line, number));
-}
-
-// Whether the row is rejected on its first four columns alone: an empty race, or a hull class
-// that belongs to the other pass. Most rows of a pass are, and checking first spares building a
-// record only to drop it.
-bool RejectedByFirstColumns(std::string_view line, bool pfPass) {
-    RowTokenizer columns(line);
-    if (RaceCode(columns.next()) == -1)
-        return true;
-    columns.nextView();  // hull type
-    columns.nextView();  // class name
-    return (HullClassCode(columns.next()) == kHullClassPf) != pfPass;
 }
 
 }  // namespace
@@ -259,7 +193,7 @@ bool FindCraft(const CatalogueLists& lists, const std::string& className, ShipSp
 
 bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
                   const CatalogueLists& lists) {
-    IgnoreKeywords keywords;
+    const auto keywords = [](KeywordKind, int, int32_t, std::string_view, int32_t) {};
     return ParseShipColumns(
         line, spec, pfPass,
         [&lists](int, std::string_view className, SharedCraft& craft) {
@@ -273,30 +207,47 @@ bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
 }
 
 void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass, TableObserver* observer) {
-    if (observer != nullptr) {
-        ReadShipPassObserved(reader, lists, pfPass, *observer);
-        return;
-    }
+    // Each row is told in the pass that reads it for the catalogue; the lines around the rows,
+    // which both passes meet, in the first.
+    TableLines lines(reader, GameTable::kShips, observer, pfPass);
     std::string line;  // reused for every line
-    if (!SkipToFirstRow(reader, line))
+    if (!lines.SkipToFirstRow(line))
         return;
     CraftIndex crafts(lists.craftList);
-    const auto findCraft = [&crafts](int, std::string_view className, SharedCraft& craft) {
-        return crafts.find(className, craft);
+    int missingBay = 0;
+    std::string_view missingCraft;
+    const auto findCraft = [&](int bay, std::string_view className, SharedCraft& craft) {
+        if (crafts.find(className, craft))
+            return true;
+        missingBay = bay;
+        missingCraft = className;
+        return false;
     };
-    IgnoreKeywords keywords;
     do {
-        if (StartsWith(line, kEndLine))
+        if (StartsWith(line, kEndLine)) {
+            lines.EndsTable(line);
             return;
-        if (RejectedByFirstColumns(line, pfPass))
+        }
+        // Most rows of a pass are rejected on their first four columns, before a record is built:
+        // the other pass reads them.
+        const RowHead head = ReadRowHead(line);
+        if ((head.hullClass == kHullClassPf) != pfPass)
             continue;
+        if (head.race == -1) {
+            lines.Dropped(line, head.hullClass, LineReason::kEmptyRace);
+            continue;
+        }
         // Built in place; a row rejected by its bays is taken off again.
         ShipSpec& spec = lists.mainList.emplace_back();
-        if (!ParseShipColumns(line, spec, pfPass, findCraft, keywords)) {
+        if (!ParseShipColumns(line, spec, pfPass, findCraft, lines)) {
+            lines.Dropped(line, head.hullClass, LineReason::kUnknownCraft, missingBay,
+                          missingCraft);
             lists.mainList.pop_back();
             continue;
         }
-        if (spec.hullClass == kHullClassPf)
+        const bool craft = spec.hullClass == kHullClassPf;
+        if (craft)
             crafts.add(lists.craftList.emplace_back(spec));
-    } while (reader.readLine(line));
+        lines.Accepted(line, spec, craft);
+    } while (lines.Next(line));
 }

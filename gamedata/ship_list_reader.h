@@ -28,7 +28,7 @@ bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
 
 // One pass over the ship table from its current position: the rows between the first data row and
 // the end line are parsed, and each accepted row is appended to lists.mainList, a PF also to
-// lists.craftList. Rejected rows are skipped. An observer, when given, is told about every row of
-// this pass (and, in the first pass, about the header, the end line and the lines after it).
+// lists.craftList. Rejected rows are skipped. An observer, when given, is told the fate of every
+// row this pass reads for the catalogue and, in the first pass, of every other line of the table.
 void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass,
                   TableObserver* observer = nullptr);

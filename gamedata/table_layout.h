@@ -1,9 +1,6 @@
 #pragma once
 
-#include <string>
 #include <string_view>
-
-#include "gamedata/line_reader.h"
 
 // The frame around the rows of the game's ship and fighter tables. Both tables carry header lines
 // above their data; the data begin at the first line that starts with the first race's keyword,
@@ -15,12 +12,6 @@ inline bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// Reads lines until the first data row and leaves that row in `line`. False when the file holds
-// no data row.
-inline bool SkipToFirstRow(LineReader& reader, std::string& line) {
-    while (reader.readLine(line)) {
-        if (StartsWith(line, kFirstRowStart))
-            return true;
-    }
-    return false;
-}
+// The columns of a complete row; the readers read missing columns as empty.
+constexpr int kShipTableColumns = 153;
+constexpr int kFighterTableColumns = 36;

@@ -7,34 +7,60 @@
 #include "gamedata/ship_spec.h"
 
 // What the table readers can tell about the lines they read, for people who edit the tables: the
-// game drops rows without a word, and so does the program. A reader given an observer reports
-// every line of the table it reads once: header lines as a count, each row accepted or dropped
-// (with the reason), the unknown keywords of the rows it parses, where the data end, and each
-// line after that end. Line numbers count from 1, as editors do. Texts are views into the line
-// being read: valid during the call only.
+// game drops rows without a word, and so does the program. A reader given an observer tells it
+// the fate of every line of the table, each line exactly once, and the unknown keywords of the
+// rows it parses. Line numbers count from 1, as editors do. Texts are views into the line being
+// read: valid during the call only.
 //
-// The ship table is read twice (PFs first, then the other ships); each row is reported in the
-// pass that reads it for the catalogue, and the frame (header, end, lines after it) in the first.
+// The ship table is read twice (PFs first, then the other ships): each row is told in the pass
+// that reads it for the catalogue, and the lines around the rows (the header, the end line and
+// what follows it) in the first pass.
 
 enum class GameTable { kShips, kFighters };
 
-enum class DropReason {
-    kEmptyRace,     // the first column is empty
-    kUnknownCraft,  // a bay with a count names a craft that is not known at that point
+enum class LineFate {
+    kHeader,        // above the first data row: not a row
+    kAccepted,      // a row read into the catalogue
+    kDropped,       // a row the ship reader rejects; it reads on with the next line
+    kEndsTable,     // where the data end: the end line, or the fighter table's first rejected row
+    kCutOff,        // never read: the fighter table ended above its end line
+    kBelowEndLine,  // never read: below the end line
 };
 
-// A row the reader rejects.
-struct DroppedRow {
-    std::string_view className;
-    int32_t hullClass = 0;  // the code of its hull-class column; 0 in the fighter table
-    DropReason reason = DropReason::kEmptyRace;
-    int bay = 0;                 // kUnknownCraft: the bay, 1 to 4
-    std::string_view craftName;  // kUnknownCraft: the name the bay gives
+// Why a row is dropped, or what the line that ends the data is.
+enum class LineReason {
+    kNone,
+    kEmptyRace,     // the first column is empty
+    kUnknownCraft,  // a bay with a count names a craft that is not known at that point
+    kEndLine,       // the end line
+    kBlankLine,     // an empty line (the fighter reader takes it for a row with an empty race)
+};
+
+struct LineReport {
+    GameTable table = GameTable::kShips;
+    int line = 0;
+    LineFate fate = LineFate::kHeader;
+    std::string_view text;       // the line without its line feed
+    bool lineFeed = false;       // the line ends with a line feed (a last line may not)
+    int columns = 0;             // tab-separated columns of `text`
+    bool endLine = false;        // `text` starts with the end line
+    std::string_view className;  // the class-name column of `text`; empty on the end line
+
+    // Rows parsed: kAccepted, kDropped, and the fighter table's row that kEndsTable.
+    std::string_view raceKeyword;           // the race column as the reader looked it up
+    std::string_view hullClassKeyword;      // ship rows: the hull-class column, likewise
+    int32_t hullClass = 0;                  // its code; 0 in the fighter table
+    LineReason reason = LineReason::kNone;  // kDropped and kEndsTable
+    int bay = 0;                            // kUnknownCraft: the bay, 1 to 4
+    std::string_view craftName;             // kUnknownCraft: the name the bay gives
+    // kAccepted: the record in the catalogue's main list. It stays where it is when the list is
+    // sorted or narrowed, until it is removed.
+    const ShipSpec* entry = nullptr;
+    bool craft = false;  // kAccepted: the row went to the craft list too, for bays to name
 };
 
 // A keyword that none of its lookup's keywords matches (an empty column is not one).
 struct UnknownKeyword {
-    std::string_view className;
     KeywordKind kind = KeywordKind::kRace;
     int column = 0;     // 1-based
     int32_t mount = 0;  // weapon and arc keywords: the mount number (49 to 73), else 0
@@ -42,30 +68,12 @@ struct UnknownKeyword {
     std::string_view keyword;
 };
 
-// Where a table's data end. The ship table's data end at the end line; the fighter table's at its
-// first rejected row, which is normally the end line too.
-enum class DataEnd { kEndLine, kBlankLine, kEmptyRace };
-
-// A line after the end of the data, which no reader looks at.
-struct UnreadLine {
-    std::string_view className;  // the class-name column, empty for a line without one
-    bool blank = false;
-    bool endLine = false;  // the end line (when the fighter table ended before it)
-};
-
 class TableObserver {
   public:
     virtual ~TableObserver() = default;
 
-    // The lines above the first data row; `dataFollow` false when no line starts a row, in which
-    // case `count` is every line of the file and nothing else is reported for the table.
-    virtual void HeaderLines(GameTable table, int count, bool dataFollow) = 0;
-    // `entry` is the record in the catalogue's main list: it stays where it is when the list is
-    // sorted or narrowed, until it is removed.
-    virtual void RowAccepted(GameTable table, int line, const ShipSpec& entry) = 0;
-    virtual void RowDropped(GameTable table, int line, const DroppedRow& row) = 0;
+    // The fate of one line; every line of both tables is told once.
+    virtual void LineRead(const LineReport& report) = 0;
+    // An unknown keyword of the row being parsed, told before the row's fate.
     virtual void KeywordUnknown(GameTable table, int line, const UnknownKeyword& keyword) = 0;
-    // `className` is the class-name column of the line that ends the data.
-    virtual void DataEnded(GameTable table, int line, DataEnd kind, std::string_view className) = 0;
-    virtual void LineNotRead(GameTable table, int line, const UnreadLine& unread) = 0;
 };

@@ -30,12 +30,14 @@ constexpr char kHelp[] =
     "Reads the game's tables exactly as Kestrivar does and tells why a ship is missing from\n"
     "the picker, or shows what a fleet file holds.\n"
     "\n"
-    "  tables             every finding about ftrlist.txt and shiplist.txt, one a line, as\n"
-    "                     FILE:LINE: CLASS: what happened and why; then the rows read,\n"
-    "                     accepted and dropped, and the ships each mode offers by race and\n"
-    "                     hull class\n"
-    "  tables --ship NAME every line that bears the class name NAME, what became of it, and\n"
-    "                     where each mode's picker offers it or which rule leaves it out\n"
+    "  tables             every finding and note about ftrlist.txt and shiplist.txt, one a\n"
+    "                     line, as FILE:LINE: CLASS: what happened and why (a note reads\n"
+    "                     FILE:LINE: CLASS: note: ...); then the lines of each table, the\n"
+    "                     ships each mode offers by race and hull class, and the ships no\n"
+    "                     mode offers by the rules that leave them out\n"
+    "  tables --ship NAME every line that bears the class name NAME, header lines and lines\n"
+    "                     never read included, what became of it, and where each mode's\n"
+    "                     picker offers it or which rule leaves it out\n"
     "  fleet [FILE]       the fleet file (default C:\\Kestrivar.FLT) as Load puts it in the\n"
     "                     slots: each ship with its BPV and loadout, the total, and findings\n"
     "  export [FILE]      the fleet file (default C:\\Kestrivar.FLT) as text to share, one\n"
@@ -45,8 +47,14 @@ constexpr char kHelp[] =
     "                     \"Paste Fleet\"; a text that is not a fleet changes nothing\n"
     "  --game DIR         the game installed in DIR instead of the one in the registry\n"
     "\n"
-    "Exit status: 0 no findings (export and import: done), 1 findings, 2 the tables, the\n"
-    "file or the text cannot be read or written, or a wrong command line.\n";
+    "A finding is a row lost or misread, or a fleet Load would not give back as saved; a note\n"
+    "is a fact that loses nothing (a keyword the program does not use, a second copy of a row\n"
+    "equal to the one lookups find).\n"
+    "\n"
+    "Exit status:\n"
+    "  0  no findings (notes may be printed); export and import: done\n"
+    "  1  findings; tables --ship: also a class name that no line of either table bears\n"
+    "  2  the tables, the file or the text cannot be read or written, or a wrong command line\n";
 
 struct CommandLine {
     std::string command;

@@ -7,7 +7,7 @@
 
 // kvtool's exit statuses.
 constexpr int kExitClean = 0;     // no findings
-constexpr int kExitFindings = 1;  // findings
+constexpr int kExitFindings = 1;  // findings (notes do not count), or a --ship name no line bears
 constexpr int kExitError = 2;     // the tables or the file cannot be read, or a wrong command line
 
 // Runs kvtool with its arguments (without the program's name): the report goes to `out`, errors

@@ -51,6 +51,10 @@ std::string FindingsCount(std::size_t count) {
     return Counted(count, "finding");
 }
 
+std::string FindingsCount(std::size_t count, std::size_t notes) {
+    return FindingsCount(count) + ", " + Counted(notes, "note");
+}
+
 const char* ModeName(bool sectorAssault) {
     return sectorAssault ? "Sector Assault mode" : "normal mode";
 }
@@ -71,4 +75,20 @@ std::string LeftOutBecause(ModeVerdict verdict, const ShipSpecCore& ship) {
             break;
     }
     return "it is offered";
+}
+
+const char* RuleName(ModeVerdict verdict) {
+    switch (verdict) {
+        case ModeVerdict::kNotCorvane:
+            return "not Corvane";
+        case ModeVerdict::kNotWarship:
+            return "not a warship";
+        case ModeVerdict::kNotBase:
+            return "not a base";
+        case ModeVerdict::kNeutralRace:
+            return "Neutral";
+        case ModeVerdict::kOffered:
+            break;
+    }
+    return "offered";
 }

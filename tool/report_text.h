@@ -23,9 +23,12 @@ std::string HullClassName(int32_t hullClass);
 
 // "1 row", "3 rows": a count and a noun that takes an "s" for any count but one.
 std::string Counted(std::size_t count, const char* noun);
-// "1 finding", "3 findings": the last line of a report.
+// "1 finding", "3 findings": the last line of a report; with notes, "3 findings, 1 note".
 std::string FindingsCount(std::size_t count);
+std::string FindingsCount(std::size_t count, std::size_t notes);
 
 const char* ModeName(bool sectorAssault);
 // Why a start-up mode leaves a ship out, for a verdict other than kOffered.
 std::string LeftOutBecause(ModeVerdict verdict, const ShipSpecCore& ship);
+// The rule of a verdict in a few words, for counts by rule: "not Corvane".
+const char* RuleName(ModeVerdict verdict);

@@ -1,56 +1,43 @@
 #include "tool/table_log.h"
 
-namespace {
+#include <utility>
 
-// What every logged line records: where it stands, what became of it and its class name.
-LoggedLine Logged(GameTable table, int line, LineFate fate, std::string_view className) {
+void TableLog::LineRead(const LineReport& report) {
+    TableFrame& frame = frames_[Index(report.table)];
+    if (report.fate == LineFate::kHeader) {
+        ++frame.headerLines;
+    } else if (frame.firstRow == 0 || report.line < frame.firstRow) {
+        frame.firstRow = report.line;
+    }
+    if (report.fate == LineFate::kEndsTable) {
+        frame.endsAt = report.line;
+        frame.endReason = report.reason;
+    }
+    if (report.endLine && report.fate != LineFate::kHeader &&
+        report.fate != LineFate::kBelowEndLine)
+        frame.endLine = report.line;
+
     LoggedLine logged;
-    logged.table = table;
-    logged.line = line;
-    logged.fate = fate;
-    logged.className = className;
-    return logged;
-}
-
-}  // namespace
-
-void TableLog::HeaderLines(GameTable table, int count, bool dataFollow) {
-    TableFrame& frame = frames_[Index(table)];
-    frame.headerLines = count;
-    frame.dataFound = dataFollow;
-}
-
-void TableLog::RowAccepted(GameTable table, int line, const ShipSpec& entry) {
-    LoggedLine logged = Logged(table, line, LineFate::kAccepted, entry.className);
-    logged.hullClass = entry.hullClass;
-    logged.entry = &entry;
-    lines.push_back(std::move(logged));
-}
-
-void TableLog::RowDropped(GameTable table, int line, const DroppedRow& row) {
-    LoggedLine logged = Logged(table, line, LineFate::kDropped, row.className);
-    logged.hullClass = row.hullClass;
-    logged.reason = row.reason;
-    logged.bay = row.bay;
-    logged.craftName = row.craftName;
+    logged.table = report.table;
+    logged.line = report.line;
+    logged.fate = report.fate;
+    logged.text = report.text;
+    logged.lineFeed = report.lineFeed;
+    logged.columns = report.columns;
+    logged.endLine = report.endLine;
+    logged.className = report.className;
+    logged.raceKeyword = report.raceKeyword;
+    logged.hullClassKeyword = report.hullClassKeyword;
+    logged.hullClass = report.hullClass;
+    logged.reason = report.reason;
+    logged.bay = report.bay;
+    logged.craftName = report.craftName;
+    logged.entry = report.entry;
+    logged.craft = report.craft;
     lines.push_back(std::move(logged));
 }
 
 void TableLog::KeywordUnknown(GameTable table, int line, const UnknownKeyword& keyword) {
-    keywords.push_back({table, line, std::string(keyword.className), keyword.kind, keyword.column,
-                        keyword.mount, keyword.code, std::string(keyword.keyword)});
-}
-
-void TableLog::DataEnded(GameTable table, int line, DataEnd kind, std::string_view className) {
-    TableFrame& frame = frames_[Index(table)];
-    frame.endLine = line;
-    frame.endKind = kind;
-    frame.endClassName = className;
-}
-
-void TableLog::LineNotRead(GameTable table, int line, const UnreadLine& unread) {
-    LoggedLine logged = Logged(table, line, LineFate::kNotRead, unread.className);
-    logged.blank = unread.blank;
-    logged.endLine = unread.endLine;
-    lines.push_back(std::move(logged));
+    keywords.push_back({table, line, keyword.kind, keyword.column, keyword.mount, keyword.code,
+                        std::string(keyword.keyword)});
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <list>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gamedata/tests/table_rows.h"
@@ -24,13 +26,14 @@ std::string Fighter(const std::string& race, const std::string& name, std::vecto
 }
 
 // Writes the two tables into a fresh directory and reads them.
-bool ReadTexts(const std::string& shipTable, const std::string& fighterTable,
-               CatalogueLists& lists) {
+bool ReadTexts(const std::string& shipTable, const std::string& fighterTable, CatalogueLists& lists,
+               TableObserver* observer = nullptr) {
     testsupport::TempDir dir;
     testsupport::WindowsPaths windows;
     testsupport::WriteFile(dir / "shiplist.txt", shipTable);
     testsupport::WriteFile(dir / "ftrlist.txt", fighterTable);
-    return ReadTables(lists, windows.Of(dir / "shiplist.txt"), windows.Of(dir / "ftrlist.txt"));
+    return ReadTables(lists, windows.Of(dir / "shiplist.txt"), windows.Of(dir / "ftrlist.txt"),
+                      observer);
 }
 
 std::vector<std::string> Names(const std::list<ShipSpec>& list) {
@@ -110,6 +113,50 @@ TEST(ReadTables, TheFighterTableEndsAtItsFirstRejectedRow) {
         EXPECT_EQ(Names(lists.mainList), Names_{"First"});
         EXPECT_EQ(Names(lists.craftList), Names_{"First"});
     }
+}
+
+// Every line of both tables is told once, with its fate, in whichever ship pass meets it.
+TEST(ReadTables, AnObserverHearsTheFateOfEveryLineOnce) {
+    struct Fates : TableObserver {
+        std::vector<std::tuple<GameTable, int, LineFate, LineReason>> told;
+        void LineRead(const LineReport& report) override {
+            told.emplace_back(report.table, report.line, report.fate, report.reason);
+        }
+        void KeywordUnknown(GameTable, int, const UnknownKeyword&) override {}
+    } fates;
+    const std::string fighters = "Fighter table\n" + Fighter("Concordat", "Wasp") + "\n" +
+                                 Fighter("Vorrak", "Cut off") + kEndLine +
+                                 Fighter("Vorrak", "Below");
+    CatalogueLists lists;
+    ASSERT_TRUE(ReadTexts(kShipTable, fighters, lists, &fates));
+    std::sort(fates.told.begin(), fates.told.end());
+
+    using F = LineFate;
+    using R = LineReason;
+    const auto ships = GameTable::kShips;
+    const auto fighter = GameTable::kFighters;
+    const decltype(fates.told) expected = {
+        {ships, 1, F::kHeader, R::kNone},  // the end line above the data is a header line too
+        {ships, 2, F::kHeader, R::kNone},
+        {ships, 3, F::kHeader, R::kNone},
+        {ships, 4, F::kHeader, R::kNone},
+        {ships, 5, F::kAccepted, R::kNone},
+        {ships, 6, F::kDropped, R::kUnknownCraft},
+        {ships, 7, F::kDropped, R::kUnknownCraft},  // its PF is dropped
+        {ships, 8, F::kDropped, R::kUnknownCraft},  // no fighter "Hornet" here
+        {ships, 9, F::kDropped, R::kUnknownCraft},
+        {ships, 10, F::kAccepted, R::kNone},
+        {ships, 11, F::kEndsTable, R::kEndLine},
+        {ships, 12, F::kBelowEndLine, R::kNone},
+        {ships, 13, F::kBelowEndLine, R::kNone},
+        {fighter, 1, F::kHeader, R::kNone},
+        {fighter, 2, F::kAccepted, R::kNone},
+        {fighter, 3, F::kEndsTable, R::kBlankLine},
+        {fighter, 4, F::kCutOff, R::kNone},
+        {fighter, 5, F::kCutOff, R::kNone},  // the end line
+        {fighter, 6, F::kBelowEndLine, R::kNone},
+    };
+    EXPECT_EQ(fates.told, expected);
 }
 
 TEST(ReadTables, TheLastRowKeepsItsLastColumnWithOrWithoutALineFeed) {

@@ -61,95 +61,144 @@ const std::string kFirstFighter = kHeader + Fighter("Concordat", "CN-Swift", {{2
 const std::string kWasp = Fighter("Corvane", "CV-Wasp", {{29, "3"}});
 const std::string kFighters = kFirstFighter + kWasp + kEndLine;
 
-// One finding of each kind, each on a table written for it: FILE:LINE: CLASS: the reason.
+// One finding or note of each kind, each on a table written for it: FILE:LINE: CLASS: the reason,
+// and the exit status: 1 for a row lost or misread, 0 when there are only notes.
 TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
     const std::string longName(16, 'L');
     const std::string longFighter(40, 'F');
+    const std::string cutFighters =
+        kFirstFighter + kWasp + "\n" + Fighter("Corvane", "CV-Hornet") + kEndLine;
+    const std::string endedByRow = kFirstFighter + Fighter("", "CV-Nameless") + kWasp + kEndLine;
+    const std::string earlyRows = kHeader + Ship("CONCORDAT", "CN-Loud", "FRIGATE") +
+                                  Ship("corvane", "Early", "FRIGATE") +
+                                  Ship("Concordat", "CN-First", "FRIGATE");
+    const std::string dataStart =
+        ": read as a header line: the data start at line 4, the first line that starts with "
+        "\"Concordat\"";
+    const int lost = kExitFindings;
+    const int kept = kExitClean;
     const struct {
         std::string fighters;
         std::string ships;
+        int status;
         std::string expected;
     } cases[] = {
-        {kFighters, kShips + Ship("", "Blank", "FRIGATE"),
+        {kFighters, kShips + Ship("", "Blank", "FRIGATE"), lost,
          "shiplist.txt:3: Blank: dropped: the race column is empty"},
         {kFighters, kShips + Ship("Corvane", "Carrier", "CARRIER", {{116, "2"}, {117, "CV-Wsp"}}),
+         lost,
          "shiplist.txt:3: Carrier: dropped: bay 2 names \"CV-Wsp\", which no fighter or PF bears"},
         {kFighters, kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "cv-wasp"}}),
+         lost,
          "shiplist.txt:3: Carrier: dropped: bay 1 names \"cv-wasp\", which no fighter or PF "
          "bears; did you mean \"CV-Wasp\" (" /* the fighter table's path */},
         {kFighters,
          kShips + Ship("Concordat", "Mother", "PF", {{114, "1"}, {115, "Child"}}) +
              Ship("Concordat", "Child", "PF"),
+         lost,
          "shiplist.txt:3: Mother: dropped: bay 1 names \"Child\", a PF that stands further down, "
          "at line 4: a PF carries only crafts read before it"},
-        {kFirstFighter + kWasp + "\n" + Fighter("Corvane", "CV-Hornet") + kEndLine,
-         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Hornet"}}),
+        {kFighters, kShips + Ship("Concordat", "Selfish", "PF", {{114, "1"}, {115, "Selfish"}}),
+         lost,
+         "shiplist.txt:3: Selfish: dropped: bay 1 names \"Selfish\", its own class name: a PF "
+         "carries only crafts read before it"},
+        {cutFighters,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Hornet"}}), lost,
          "ftrlist.txt:4: -: a blank line: the fighter table ends here, so the 1 row below it is "
          "never read, nor the 1 ship whose bays name it"},
-        {kFirstFighter + kWasp + "\n" + Fighter("Corvane", "CV-Hornet") + kEndLine,
-         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Hornet"}}),
+        {cutFighters,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Hornet"}}), lost,
          "shiplist.txt:3: Carrier: dropped: bay 1 names \"CV-Hornet\", a fighter that is never "
          "read: it stands at "},
-        {kFirstFighter + Fighter("", "CV-Nameless") + kWasp + kEndLine, kShips,
+        {endedByRow, kShips, lost,
          "ftrlist.txt:3: CV-Nameless: dropped: the race column is empty, and the fighter table "
          "ends at its first rejected row, so the 1 row below it is never read"},
+        {endedByRow,
+         kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "2"}, {115, "CV-Nameless"}}), lost,
+         "shiplist.txt:3: Carrier: dropped: bay 1 names \"CV-Nameless\", the row at "},
         {kFighters,
          kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "1"}, {115, "Escort"}}) +
              Ship("Corvane", "Escort", "DESTROYER"),
+         lost,
          "shiplist.txt:3: Carrier: dropped: bay 1 names \"Escort\", a DESTROYER (line 4), not a "
          "fighter or PF"},
         {kFighters,
          kShips + Ship("Corvane", "Carrier", "CARRIER", {{114, "1"}, {115, "Gunboat"}}) +
              Ship("Corvane", "Gunboat", "PF", {{114, "1"}, {115, "Nobody"}}),
+         lost,
          "shiplist.txt:3: Carrier: dropped: bay 1 names \"Gunboat\", a row that is dropped "
          "itself (line 4)"},
-        {kFighters, kShips + Ship("Zorg", "Odd", "DESTROYER"),
-         "shiplist.txt:3: Odd: unknown race \"Zorg\" in column 1: read as an unknown race (-2), "
-         "which normal mode never offers; offered in neither mode"},
-        {kFighters, kShips + "\r\n" + kEndLine,
-         "shiplist.txt:3: -: a blank line, read as a row of unknown race \"\\n\" in column 1"},
-        {kFighters, kShips + Ship("Corvane", "Odd", "BOAT"),
-         "shiplist.txt:3: Odd: unknown hull class \"BOAT\" in column 4: read as no hull class "
-         "(-1), which no mode offers; offered in neither mode"},
-        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{2, "ZZ"}}),
-         "shiplist.txt:3: Odd: unknown hull type \"ZZ\" in column 2: stored as 43"},
-        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{6, "Q9"}}),
-         "shiplist.txt:3: Odd: unknown letter code \"Q9\" in column 6: stored as -1"},
-        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{10, "z"}}),
-         "shiplist.txt:3: Odd: unknown grade \"z\" in column 10: stored as -1"},
-        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{31, "Ph9"}}),
+        {kFighters, earlyRows, lost, "shiplist.txt:2: CN-Loud" + dataStart},
+        {kFighters, earlyRows, lost, "shiplist.txt:3: Early" + dataStart},
+        {kFighters, kShips + Ship("Zorg", "Odd", "DESTROYER"), lost,
+         "shiplist.txt:3: Odd: unknown race \"Zorg\" in column 1 (-2): normal mode leaves it "
+         "out: the race is unknown (-2), and it offers Corvane ships only; Sector Assault mode "
+         "leaves it out: hull class DESTROYER is not a base"},
+        {kFighters, kShips + Ship("Corvane", "Hulless", ""), lost,
+         "shiplist.txt:3: Hulless: empty hull class in column 4 (-1): normal mode leaves it out: "
+         "hull class none (-1) is not a warship class"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "BOAT"), lost,
+         "shiplist.txt:3: Odd: unknown hull class \"BOAT\" in column 4 (-1): normal mode"},
+        {kFighters, kShips + "Corvane\tCA\tShort\n", lost,
+         "shiplist.txt:3: Short: the row has 3 of 153 columns: column 3 keeps the line end, "
+         "\"Short\\n\", and the missing columns read as empty"},
+        {kFighters, kShips + "Corvane CA CV-Spaced FRIGATE 60\n", lost,
+         "shiplist.txt:3: -: the row has 1 of 153 columns: column 1 keeps the line end, "
+         "\"Corvane CA CV-Spaced FRIGATE 60\\n\", and the missing columns read as empty (numbers "
+         "0, keywords as empty, no text, no craft); the line holds no tab: are its columns "
+         "separated by blanks?"},
+        {kFighters, kShips + "\r\n" + kEndLine, lost,
+         "shiplist.txt:3: -: a blank line, read as a row of race \"\\n\" (-2) and no hull class"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{2, "ZZ"}}), kept,
+         "shiplist.txt:3: Odd: note: unknown hull type \"ZZ\" in column 2: stored as 43"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{6, "Q9"}}), kept,
+         "shiplist.txt:3: Odd: note: unknown letter code \"Q9\" in column 6: stored as -1"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{10, "z"}}), kept,
+         "shiplist.txt:3: Odd: note: unknown grade \"z\" in column 10: stored as -1"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{31, "Ph9"}}), lost,
          "shiplist.txt:3: Odd: unknown weapon \"Ph9\" in column 31 (mount 50): stored as -1, so "
          "the picker shows no weapon"},
-        {kFirstFighter + Fighter("Corvane", "Odd", {{10, "XX"}}) + kEndLine, kShips,
-         "ftrlist.txt:3: Odd: unknown arc \"XX\" in column 10 (mount 50): stored as -1"},
-        {kFighters, kShips + Ship("Corvane", longName, "FRIGATE"),
+        {kFighters,
+         kShips + Ship("Corvane", "Odd", "CARRIER", {{31, "Ph9"}, {114, "1"}, {115, "Nobody"}}),
+         lost,
+         "shiplist.txt:3: Odd: note: unknown weapon \"Ph9\" in column 31 (mount 50): the lookup "
+         "gives -1, but the row is dropped"},
+        {kFirstFighter + Fighter("Corvane", "Odd", {{10, "XX"}}) + kEndLine, kShips, kept,
+         "ftrlist.txt:3: Odd: note: unknown arc \"XX\" in column 10 (mount 50): stored as -1"},
+        {kFighters, kShips + Ship("Corvane", longName, "FRIGATE"), lost,
          "shiplist.txt:3: " + longName +
              ": class name of 16 characters: normal mode offers it "
              "(position 1 of 1), but OK refuses it: the fleet file holds a class name of at most "
              "15"},
-        {kFirstFighter + Fighter("Corvane", longFighter) + kEndLine, kShips,
+        {kFirstFighter + Fighter("Corvane", longFighter) + kEndLine, kShips, lost,
          "ftrlist.txt:3: " + longFighter +
              ": class name of 40 characters: a ship with it as "
              "fighter type cannot be saved"},
         {kFighters,
          kShips + Ship("Corvane", "Twin", "FRIGATE", {{5, "60"}}) +
              Ship("Corvane", "Twin", "FRIGATE", {{5, "50"}}),
+         lost,
          "shiplist.txt:4: Twin: class name also at line 3; normal mode offers both, and Load "
          "finds the one at line 4 (position 1)"},
+        {kFighters,
+         kShips + Ship("Corvane", "Twin", "FRIGATE") + Ship("Corvane", "Twin", "FRIGATE"), kept,
+         "shiplist.txt:4: Twin: note: class name also at line 3; normal mode offers both, and "
+         "Load finds the one at line 3"},
         {kFirstFighter + kWasp + Fighter("Corvane", "CV-Wasp", {{29, "2"}}) + kEndLine, kShips,
+         lost,
          "ftrlist.txt:4: CV-Wasp: class name also at line 3; bays carry the one at line 3; the "
          "picker's fighter type is the one at line 4"},
         {kFighters,
          kShips + Ship("Corvane", "A", "FRIGATE") + kEndLine + "\n" +
              Ship("Corvane", "Late", "FRIGATE"),
-         "shiplist.txt:6: Late: not read: below the end line (line 4)"},
-        {"no rows\n", kShips, "ftrlist.txt:1: -: no line starts with \"Concordat\""},
+         lost, "shiplist.txt:6: Late: not read: below the end line (line 4)"},
+        {"no rows\n", kShips, lost, "ftrlist.txt:1: -: no line starts with \"Concordat\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
         const Game game(c.fighters, c.ships);
         const KvtoolRun run = game.Tables();
-        EXPECT_EQ(run.status, kExitFindings) << run.err;
+        EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_NE(run.out.find(c.expected), std::string::npos) << run.out;
     }
 }
@@ -180,18 +229,27 @@ TEST(KvtoolTables, ShipReportNamesTheModeRuleThatLeavesAShipOut) {
 }
 
 TEST(KvtoolTables, ExitStatusesTellCleanTablesFindingsAndErrors) {
-    const Game clean(kFighters, kShips + Ship("Corvane", "CV-Kite", "FRIGATE") + kEndLine);
-    const Game faulty(kFighters, kShips + Ship("", "Blank", "FRIGATE"));
+    // Rows without a class name share none.
+    const Game clean(kFighters, kShips + Ship("Corvane", "CV-Kite", "FRIGATE") +
+                                    Ship("Corvane", "", "FRIGATE") +
+                                    Ship("Corvane", "", "DESTROYER") + kEndLine);
+    const Game faulty(kFighters, "Header\tx\tEarly\n" + kShips + Ship("", "Blank", "FRIGATE") +
+                                     kEndLine + Ship("Corvane", "Late", "FRIGATE"));
     const struct {
         KvtoolRun run;
         int status;
         const char* expected;  // in the output for 0 and 1, in the error for 2
     } cases[] = {
         {clean.Tables(), kExitClean, "0 findings"},
-        {clean.Tables({"--ship", "CV-Kite"}), kExitClean, "offered at position 1 of 1"},
+        {clean.Tables({"--ship", "CV-Kite"}), kExitClean, "offered at position 1 of 3"},
         {clean.Tables({"--ship", "CV-Gone"}), kExitFindings, "no line of either table"},
-        {faulty.Tables(), kExitFindings, "1 finding\n"},
-        {Kvtool({"--help"}), kExitClean, "usage: kvtool tables"},
+        {faulty.Tables(), kExitFindings, "2 findings, 0 notes\n"},
+        {faulty.Tables({"--ship", "Early"}), kExitClean,
+         "shiplist.txt:1: read as a header line: the data start at line 3"},
+        {faulty.Tables({"--ship", "Late"}), kExitFindings,
+         "shiplist.txt:6: not read: below the end line (line 5)"},
+        {Kvtool({"--help"}), kExitClean,
+         "  1  findings; tables --ship: also a class name that no line of either table bears"},
         {Kvtool({}), kExitError, "no command given"},
         {Kvtool({"tables", "--colour"}), kExitError, "unknown option '--colour'"},
         {Kvtool({"fleet", "a", "b"}), kExitError, "unexpected argument 'b'"},
