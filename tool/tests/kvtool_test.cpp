@@ -297,7 +297,7 @@ TEST(KvtoolExportImport, TextAndBackGiveTheSameFileAndRefusalsChangeNothing) {
     EXPECT_EQ(testsupport::ReadFile(dir / "copy.flt"), saved);
 
     testsupport::WriteFile(dir / "bad.txt",
-                           "Kestrivar fleet\nABCDEFGHIJKLMNOP (BPV 1, adjusted 1)\n");
+                           "Kestrivar fleet\nABCDEFGHIJKLMNOPQ (BPV 1, adjusted 1)\n");
     const KvtoolRun refused = Kvtool({"import", dir / "bad.txt", dir / "copy.flt"});
     EXPECT_EQ(refused.status, kExitError);
     EXPECT_NE(refused.err.find("bad.txt: line 2: the ship name"), std::string::npos) << refused.err;
