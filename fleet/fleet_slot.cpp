@@ -21,7 +21,11 @@ std::string FieldText(const char* field, size_t size) {
 }
 
 bool SetField(char* field, size_t size, const std::string& text) {
-    if (text.size() >= size || text.find('\0') != std::string::npos)
+    return text.size() < size && SetStoredField(field, size, text);
+}
+
+bool SetStoredField(char* field, size_t size, const std::string& text) {
+    if (text.size() > size || text.find('\0') != std::string::npos)
         return false;
     std::memset(field, 0, size);
     std::memcpy(field, text.data(), text.size());

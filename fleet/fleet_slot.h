@@ -44,6 +44,9 @@ inline std::string FighterTypeText(const FleetSlot& slot) {
 // zero byte, which would cut it short) is refused: the field is left unchanged and the result is
 // false, so a name is never cut into a different one.
 bool SetField(char* field, size_t size, const std::string& text);
+// Stores a name as a record read from a file may hold it: up to the whole field, with no
+// terminator when it fills the field. A longer name, or one holding a zero byte, is refused.
+bool SetStoredField(char* field, size_t size, const std::string& text);
 inline bool SetShipCode(FleetSlot& slot, const std::string& text) {
     return SetField(slot.shipCode, FleetSlot::kShipCodeSize, text);
 }

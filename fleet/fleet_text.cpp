@@ -13,9 +13,9 @@ namespace {
 
 constexpr char kTitle[] = "Kestrivar fleet";
 constexpr char kEmptyRecord[] = "(empty)";
-constexpr size_t kMaxShipNameLength = FleetSlot::kShipCodeSize - 1;
-constexpr size_t kMaxFighterNameLength = FleetSlot::kFighterTypeSize - 1;
 constexpr int kMaxShipLines = 3;
+// The characters of the text's own grammar: a name holding one is written in double quotes.
+constexpr char kQuotedOnly[] = "\"(),;:\\";
 
 // The picker's missile words with the numbers the record holds for them.
 struct MissileWord {
@@ -30,8 +30,10 @@ bool IsControl(char c) {
     return byte < 0x20 || byte == 0x7F;
 }
 
+// A non-breaking space (0xA0 in the ANSI code page) is what text copied from a web page has
+// where its author typed a blank.
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\xA0';
 }
 
 bool IsDigit(char c) {
@@ -46,22 +48,31 @@ char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::string HexByte(char c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X", static_cast<unsigned char>(c));
+    return text;
+}
+
+size_t HiddenItemAt(const std::string& name);
+
 // ---- writing
 
 // A name goes without quotes when reading it back needs none: the grammar's own characters,
-// blanks at either end and control characters all call for them.
-bool NeedsQuotes(const std::string& name) {
-    if (name.empty() || name.front() == ' ' || name.back() == ' ' || name.front() == '>')
+// blanks at either end, control characters and, in a fighter name, words that read as a loadout
+// item of their own all call for them.
+bool NeedsQuotes(const std::string& name, bool fighter) {
+    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back()) || name.front() == '>')
         return true;
     for (char c : name) {
-        if (IsControl(c) || std::strchr("\"(),;:\\", c) != nullptr)
+        if (IsControl(c) || std::strchr(kQuotedOnly, c) != nullptr)
             return true;
     }
-    return false;
+    return fighter && HiddenItemAt(name) != std::string::npos;
 }
 
-std::string NameText(const std::string& name) {
-    if (!NeedsQuotes(name))
+std::string NameText(const std::string& name, bool fighter) {
+    if (!NeedsQuotes(name, fighter))
         return name;
     std::string out = "\"";
     for (char c : name) {
@@ -69,10 +80,7 @@ std::string NameText(const std::string& name) {
             out += '\\';
             out += c;
         } else if (IsControl(c)) {
-            // Written so that nothing is hidden; reading refuses it.
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
-            out += escape;
+            out += "\\x" + HexByte(c);
         } else {
             out += c;
         }
@@ -114,8 +122,9 @@ bool IsEmptyRecord(const FleetSlot& slot) {
 std::string RecordText(const FleetSlot& slot) {
     if (IsEmptyRecord(slot))
         return kEmptyRecord;
-    std::string line = NameText(ShipCodeText(slot)) + " (BPV " + std::to_string(slot.baseBpv) +
-                       ", adjusted " + std::to_string(slot.adjustedBpv) + ")";
+    std::string line = NameText(ShipCodeText(slot), false) + " (BPV " +
+                       std::to_string(slot.baseBpv) + ", adjusted " +
+                       std::to_string(slot.adjustedBpv) + ")";
 
     std::vector<std::string> groups;
     if (slot.missileType != 1 || slot.missileSpeed != 1 || slot.missileReloads != 0) {
@@ -143,7 +152,7 @@ std::string RecordText(const FleetSlot& slot) {
     if (slot.fighterBays != 0 || slot.fightersPerBay != 0 || !fighter.empty()) {
         groups.push_back(Counted(slot.fighterBays, "bay") + " of " +
                          std::to_string(slot.fightersPerBay) +
-                         (fighter.empty() ? "" : " " + NameText(fighter)));
+                         (fighter.empty() ? "" : " " + NameText(fighter, true)));
     }
     if (slot.reserved != 0)
         groups.push_back("reserved " + std::to_string(slot.reserved));
@@ -246,40 +255,24 @@ class LineReader {
             Number(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
     }
 
-    // A name, quoted or bare. A bare name runs to the first of `stops` or the end of the line,
-    // without the blanks at either end; it may be empty.
-    std::string Name(const char* what, size_t maxLength, const char* stops) {
+    bool AtQuote() { return Peek() == '"'; }
+
+    // A bare name: up to the first of `stops` or the end of the line, without the blanks at
+    // either end; it may be empty.
+    std::string BareName(const char* stops) {
         SkipBlanks();
-        std::string name;
-        if (pos_ < line_->size() && (*line_)[pos_] == '"') {
-            name = QuotedName(what);
-        } else {
-            while (pos_ < line_->size() && std::strchr(stops, (*line_)[pos_]) == nullptr)
-                name += (*line_)[pos_++];
-            while (!name.empty() && IsBlank(name.back()))
-                name.pop_back();
-        }
-        for (char c : name) {
-            if (IsControl(c)) {
-                char code[8];
-                std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(c));
-                throw Refusal{std::string("the ") + what + " name holds control character " + code};
-            }
-        }
-        if (name.size() > maxLength) {
-            throw Refusal{std::string("the ") + what + " name " + Quoted(name) + " has " +
-                          std::to_string(name.size()) + " characters; at most " +
-                          std::to_string(maxLength) + " fit"};
-        }
-        return name;
+        const size_t start = pos_;
+        while (pos_ < line_->size() && std::strchr(stops, (*line_)[pos_]) == nullptr)
+            ++pos_;
+        size_t end = pos_;
+        while (end > start && IsBlank((*line_)[end - 1]))
+            --end;
+        return line_->substr(start, end - start);
     }
 
-  private:
-    std::string Where() {
-        return AtEnd() ? " at the end of the line" : " before " + Quoted(Rest());
-    }
-
+    // A name in double quotes, with \" \\ and \xHH escapes; every other byte stands for itself.
     std::string QuotedName(const char* what) {
+        SkipBlanks();
         ++pos_;  // the opening quote
         std::string name;
         while (pos_ < line_->size()) {
@@ -304,6 +297,14 @@ class LineReader {
             }
         }
         throw Refusal{std::string("the ") + what + " name has no closing quote"};
+    }
+
+    // True when the reader stands at the end of the line or at a blank.
+    bool AtWordEnd() const { return pos_ == line_->size() || IsBlank((*line_)[pos_]); }
+
+  private:
+    std::string Where() {
+        return AtEnd() ? " at the end of the line" : " before " + Quoted(Rest());
     }
 
     const std::string* line_;  // a pointer, so that a reader can be copied to try a match
@@ -352,7 +353,8 @@ class ShipLineReader {
     explicit ShipLineReader(const std::string& line) : in_(line) {}
 
     FleetSlot Read() {
-        SetShipCode(slot_, in_.Name("ship", kMaxShipNameLength, "("));
+        SetStoredField(slot_.shipCode, FleetSlot::kShipCodeSize,
+                       Name("ship", FleetSlot::kShipCodeSize, "(", false));
         if (!in_.Char('(') || !in_.Word("BPV"))
             throw Refusal{"expected \"(BPV\" after the ship name"};
         slot_.baseBpv = in_.Int32();
@@ -378,7 +380,47 @@ class ShipLineReader {
         }
     }
 
+    // True when the line, from its start, reads as one loadout item followed by a blank or the
+    // end of the line.
+    bool StartsWithItem() {
+        try {
+            Item();
+        } catch (const Refusal&) {
+            return false;
+        }
+        return in_.AtWordEnd();
+    }
+
   private:
+    // A name, quoted or bare, that fits a field of `fieldSize` bytes. It may fill the field: a
+    // record read from a file holds such a name without a terminator.
+    std::string Name(const char* what, size_t fieldSize, const char* stops, bool fighter) {
+        const bool quoted = in_.AtQuote();
+        const std::string name = quoted ? in_.QuotedName(what) : in_.BareName(stops);
+        const std::string shown = std::string("the ") + what + " name";
+        if (name.find('\0') != std::string::npos)
+            throw Refusal{shown + " holds a zero byte (\\x00), which would end it"};
+        if (name.size() > fieldSize) {
+            throw Refusal{shown + " " + Quoted(name) + " has " + std::to_string(name.size()) +
+                          " characters; at most " + std::to_string(fieldSize) + " fit"};
+        }
+        if (quoted)
+            return name;
+        // A bare name must read back as itself: what the grammar gives a meaning to is not
+        // swallowed into it.
+        const size_t special = name.find_first_of(kQuotedOnly);
+        if (special != std::string::npos) {
+            throw Refusal{shown + " " + Quoted(name) + " holds '" + name[special] +
+                          "'; a name with one of \" ( ) , ; : \\ goes in double quotes"};
+        }
+        const size_t item = fighter ? HiddenItemAt(name) : std::string::npos;
+        if (item != std::string::npos) {
+            throw Refusal{shown + " " + Quoted(name) + " runs into " + Quoted(name.substr(item)) +
+                          ": put a comma before it, or the whole name in double quotes"};
+        }
+        return name;
+    }
+
     void Set(Field field, int32_t& target, int32_t value) {
         if ((given_ & field) != 0)
             throw Refusal{std::string(FieldName(field)) + " given twice"};
@@ -433,7 +475,8 @@ class ShipLineReader {
                     throw Refusal{"expected \"of\" after " + Quoted(Counted(count, "bay"))};
                 Set(kFighters, slot_.fighterBays, count);
                 slot_.fightersPerBay = in_.Int32();
-                SetFighterType(slot_, in_.Name("fighter", kMaxFighterNameLength, ",;"));
+                SetStoredField(slot_.fighterType, FleetSlot::kFighterTypeSize,
+                               Name("fighter", FleetSlot::kFighterTypeSize, ",;", true));
                 return;
             }
         } else if (MissileWords(kMissileTypes, kType, slot_.missileType)) {
@@ -444,21 +487,11 @@ class ShipLineReader {
             return;
         } else if (in_.Word("missile")) {
             if (in_.Word("type")) {
-                const int32_t type = in_.Int32();
-                if (type != 0 && type != 1 && type != 4) {
-                    throw Refusal{"missile type " + std::to_string(type) +
-                                  " is neither Type I (1) nor Type IV (4)"};
-                }
-                Set(kType, slot_.missileType, type);
+                Set(kType, slot_.missileType, in_.Int32());
                 return;
             }
             if (in_.Word("speed")) {
-                const int32_t speed = in_.Int32();
-                if (speed < 0 || speed > 3) {
-                    throw Refusal{"missile speed " + std::to_string(speed) +
-                                  " is not Slow (1), Medium (2) or Fast (3)"};
-                }
-                Set(kSpeed, slot_.missileSpeed, speed);
+                Set(kSpeed, slot_.missileSpeed, in_.Int32());
                 return;
             }
         } else if (in_.Word("reserved")) {
@@ -482,21 +515,15 @@ class ShipLineReader {
     unsigned given_ = 0;
 };
 
-// The lines of a text without their CR LF or LF ends and without a forum's quoting marks.
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // an editor's UTF-8 mark
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
+// Where a bare fighter name holds, after a blank, words that read as a loadout item of their own
+// ("CV-Raptor 10 marines": a comma forgotten), or npos.
+size_t HiddenItemAt(const std::string& name) {
+    for (size_t i = 1; i < name.size(); ++i) {
+        if (IsBlank(name[i - 1]) && !IsBlank(name[i]) &&
+            ShipLineReader(name.substr(i)).StartsWithItem())
+            return i;
     }
-    return lines;
+    return std::string::npos;
 }
 
 std::string WithoutQuotingMarks(const std::string& line) {
@@ -518,11 +545,9 @@ struct Reading {
 
 void ReadLine(const std::string& raw, int lineNumber, Reading& reading) {
     for (char c : raw) {
-        if (IsControl(c) && c != '\t') {
-            char code[8];
-            std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(c));
-            throw Refusal{std::string("control character ") + code};
-        }
+        if (IsControl(c) && c != '\t')
+            throw Refusal{"control character 0x" + HexByte(c) +
+                          "; in a name in double quotes, write it as \\x" + HexByte(c)};
     }
     const std::string line = WithoutQuotingMarks(raw);
     LineReader in(line);
@@ -598,14 +623,29 @@ std::string FormatFleetText(const FleetFileContents& contents, const std::string
     return text + "Total BPV " + std::to_string(total) + lineEnd;
 }
 
+std::string TooLongForFleetText(size_t size) {
+    return "too long to be a fleet (" + std::to_string(size) + " bytes)";
+}
+
 bool ParseFleetText(const std::string& text, FleetFileContents& contents, std::string& error) {
-    const std::vector<std::string> lines = Lines(text);
+    if (text.size() > kMaxFleetTextSize) {
+        error = TooLongForFleetText(text.size());
+        return false;
+    }
     Reading reading;
     int lineNumber = 0;
     try {
-        for (const std::string& line : lines) {
-            ++lineNumber;
-            ReadLine(line, lineNumber, reading);
+        // Line by line, CR LF or LF, after an editor's UTF-8 mark if there is one.
+        size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+        while (start <= text.size()) {
+            size_t end = text.find('\n', start);
+            if (end == std::string::npos)
+                end = text.size();
+            std::string line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            ReadLine(line, ++lineNumber, reading);
+            start = end + 1;
         }
         if (!reading.titled) {
             lineNumber = 1;

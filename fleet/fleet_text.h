@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "fleet/fleet_file_codec.h"
@@ -15,25 +16,36 @@
 //
 // One line per record, in slot order; "(empty)" is the all-zero record. Missiles are left out
 // when they are the picker's default for a ship without racks (Type I, Slow, 0 reloads), every
-// other count when it is 0. A name that is empty, has blanks at either end, or holds one of
-// " ( ) , ; : \ or a control character, or starts with '>', is written in double quotes with
-// \" \\ and \xHH escapes. Values the picker never writes have their own items:
-// "missile type 0", "missile speed 0", "reserved 7". A line "Ship count N" after the first
+// other count when it is 0. A name is written in double quotes, with \" \\ and \xHH escapes,
+// when it is empty, has a blank (a non-breaking space 0xA0 included) at either end, holds one
+// of " ( ) , ; : \ or a control character, starts with '>', or, for a fighter, holds words that
+// read as a loadout item. Values the picker never writes have numeric items of their own:
+// "missile type 2", "missile speed 7", "reserved 7". A line "Ship count N" after the first
 // gives the count as stored when it is not the number of lines (a count of -1 or 5 fills all
 // three slots, so three lines follow).
 //
-// Reading forgives what a person would get wrong or a forum would add: blank lines, spacing,
-// the letter case of every word, "1 mines", ", " or "; " between items in any order, CR LF or
-// LF line ends, and quoting marks ('>') in front of lines. It refuses, with "line N: what is
-// wrong", whatever would give the game a record it could not use: a ship name longer than 15
-// characters or a fighter name longer than 39, a control character, a number outside 32 bits, a
-// missile type other than 0, 1 and 4 or a speed other than 0 to 3, more than three ships, a
-// total that does not match the ships (a line lost on the way), and anything it cannot read.
+// Reading forgives what a person would get wrong or a forum would add: blank lines, spacing (a
+// non-breaking space counts as a blank outside quotes), the letter case of every word, "1
+// mines", ", " or "; " between items in any order, CR LF or LF line ends, and quoting marks
+// ('>') in front of lines. It refuses, with "line N: what is wrong", only what no fleet file can
+// hold and what it cannot read: a ship name longer than its 16 bytes or a fighter name longer
+// than its 40 (a name may fill its field), a zero byte in a name, a number outside 32 bits, more
+// than three ships, a total that does not match the ships (a line lost on the way), a raw
+// control character, and a bare name that holds what the grammar gives a meaning to (a comma
+// forgotten before "10 marines" is not swallowed into a fighter's name).
+
+// The longest text read as a fleet. A fleet's text is a few hundred bytes a ship; the bound
+// leaves room for a forum's quoting and blank lines, and keeps what reading needs small.
+constexpr size_t kMaxFleetTextSize = 64 * 1024;
+
+// "too long to be a fleet (N bytes)": why a text longer than kMaxFleetTextSize is refused.
+std::string TooLongForFleetText(size_t size);
 
 // The text of what a Load takes from a file: its count and the records that count places.
 // Every line ends with `lineEnd`.
 std::string FormatFleetText(const FleetFileContents& contents, const std::string& lineEnd = "\n");
 
 // Reads a fleet's text. On success `contents` holds the count and the records (zero beyond
-// them); on failure `contents` is unchanged and `error` reads "line N: what is wrong".
+// them); on failure `contents` is unchanged and `error` reads "line N: what is wrong", or
+// TooLongForFleetText for a text longer than kMaxFleetTextSize, which is not read at all.
 bool ParseFleetText(const std::string& text, FleetFileContents& contents, std::string& error);

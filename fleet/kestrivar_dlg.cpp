@@ -1,11 +1,14 @@
 #include "fleet/kestrivar_dlg.h"
 
+#include <exception>
+
 #include "fleet/about_dlg.h"
 #include "fleet/fleet_file.h"
 #include "fleet/fleet_text.h"
 #include "fleet/vezire_zaradud_settings.h"
 #include "framework/afx.h"
 #include "framework/data_exchange.h"
+#include "framework/framework_error.h"
 #include "framework/paint_dc.h"
 #include "picker/pick_ship_dlg.h"
 #include "res/resource.h"
@@ -30,6 +33,9 @@ constexpr char kCopyFleetCaption[] = "Copy Fleet as Text";
 constexpr char kCopyFailedMessage[] = "The fleet could not be put on the clipboard.";
 constexpr char kPasteFleetCaption[] = "Paste Fleet";
 constexpr char kNoTextToPasteMessage[] = "The clipboard holds no text.";
+constexpr char kClipboardInUseMessage[] =
+    "The clipboard cannot be opened: another program is using it. Try again in a moment.";
+constexpr char kPasteFailedMessage[] = "The text on the clipboard could not be read.";
 constexpr char kPasteRefusedMessage[] = "The text on the clipboard is not a fleet:\n";
 
 constexpr int kShipCodeIds[FleetSlots::kCount] = {IDC_SHIP_CODE1, IDC_SHIP_CODE2, IDC_SHIP_CODE3};
@@ -242,28 +248,60 @@ void CKestrivarDlg::PlaceLoadedFleet(const FleetFileContents& contents) {
 
 // What Save would write, as text: the occupied slots in order, gaps closed.
 void CKestrivarDlg::OnCopyFleet() {
-    const std::string text = FormatFleetText(ContentsOfSlots(m_slots.States()), kClipboardLineEnd);
-    if (!SetClipboardText(text)) {
-        MessageBox(kCopyFailedMessage, kCopyFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
+    fw::ClipboardResult result = fw::ClipboardResult::kFailed;
+    try {
+        result =
+            SetClipboardText(FormatFleetText(ContentsOfSlots(m_slots.States()), kClipboardLineEnd));
+    } catch (const fw::FrameworkError&) {
+        throw;
+    } catch (const std::exception&) {
+        // Out of memory: said below, and the program goes on with its slots.
+    }
+    if (result != fw::ClipboardResult::kDone) {
+        MessageBox(
+            result == fw::ClipboardResult::kInUse ? kClipboardInUseMessage : kCopyFailedMessage,
+            kCopyFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
     }
 }
 
 // As Load does with a file, without the mission's settings, which a fleet's text does not
 // carry. A text that is not a fleet changes nothing and says why.
 void CKestrivarDlg::OnPasteFleet() {
+    std::string message;
+    try {
+        message = PasteFleet();
+    } catch (const fw::FrameworkError&) {
+        throw;
+    } catch (const std::exception&) {
+        message = kPasteFailedMessage;  // out of memory: the slots stay as they were
+    }
+    if (!message.empty()) {
+        MessageBox(message, kPasteFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
+    }
+}
+
+std::string CKestrivarDlg::PasteFleet() {
     std::string text;
-    if (!GetClipboardText(text)) {
-        MessageBox(kNoTextToPasteMessage, kPasteFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
-        return;
+    size_t size = 0;
+    switch (GetClipboardText(kMaxFleetTextSize, text, size)) {
+        case fw::ClipboardResult::kDone:
+            break;
+        case fw::ClipboardResult::kNoText:
+            return kNoTextToPasteMessage;
+        case fw::ClipboardResult::kInUse:
+            return kClipboardInUseMessage;
+        case fw::ClipboardResult::kTooLong:
+            return "The text on the clipboard is " + TooLongForFleetText(size) + ".";
+        case fw::ClipboardResult::kFailed:
+            return kPasteFailedMessage;
     }
     FleetFileContents contents;
     std::string error;
     if (!ParseFleetText(text, contents, error)) {
-        MessageBox(kPasteRefusedMessage + error, kPasteFleetCaption,
-                   fw::kMbOk | fw::kMbIconExclamation);
-        return;
+        return kPasteRefusedMessage + error;
     }
     PlaceLoadedFleet(contents);
+    return std::string();
 }
 
 // The slots, lists and fields stay as they are: Remove only deletes the file.

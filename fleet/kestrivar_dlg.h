@@ -49,6 +49,8 @@ class CKestrivarDlg : public fw::CDialog {
     // The fleet as text on the clipboard, and back; nothing is written to disk until Save.
     void OnCopyFleet();
     void OnPasteFleet();
+    // Paste without its message box: what to tell the user, empty when the slots took the fleet.
+    std::string PasteFleet();
     void OnRemoveFleet();
     void WriteSectorAssaultSettings();
     void OnSelchangePlanet();

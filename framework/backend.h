@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,15 @@
 namespace fw {
 
 class CDialog;
+
+// What became of a clipboard operation.
+enum class ClipboardResult {
+    kDone,
+    kNoText,   // read: the clipboard holds no text
+    kInUse,    // another program holds the clipboard open
+    kTooLong,  // read: the text is longer than the caller takes; only its length is read
+    kFailed,   // the system did not hand the text over or take it
+};
 
 enum class ControlKind { kButton, kGroupBox, kStatic, kEdit, kComboBox, kUpDown };
 
@@ -74,10 +84,11 @@ class DialogWindow {
     virtual std::unique_ptr<PaintContext> BeginPaint() = 0;
 
     // The clipboard's text (CF_TEXT on Windows, in the ANSI code page), with this dialog as the
-    // owner of what it puts there. Set: false when the clipboard could not be taken. Get: false
-    // when it holds no text.
-    virtual bool SetClipboardText(const std::string& text) = 0;
-    virtual bool GetClipboardText(std::string& text) = 0;
+    // owner of what it puts there. Get reads a text of at most maxSize bytes into `text`; of a
+    // longer one it only tells the length, in `size`, so that what it reads stays that small.
+    virtual ClipboardResult SetClipboardText(const std::string& text) = 0;
+    virtual ClipboardResult GetClipboardText(std::size_t maxSize, std::string& text,
+                                             std::size_t& size) = 0;
 
     // A message box owned by this dialog; caption already resolved. Returns the button id.
     virtual int ShowMessageBox(const std::string& text, const std::string& caption,

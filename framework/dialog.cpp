@@ -120,12 +120,13 @@ int CDialog::MessageBox(const std::string& text, const char* caption, unsigned f
     return Window().ShowMessageBox(text, caption != nullptr ? caption : AfxGetAppName(), flags);
 }
 
-bool CDialog::SetClipboardText(const std::string& text) {
+ClipboardResult CDialog::SetClipboardText(const std::string& text) {
     return Window().SetClipboardText(text);
 }
 
-bool CDialog::GetClipboardText(std::string& text) {
-    return Window().GetClipboardText(text);
+ClipboardResult CDialog::GetClipboardText(std::size_t maxSize, std::string& text,
+                                          std::size_t& size) {
+    return Window().GetClipboardText(maxSize, text, size);
 }
 
 DialogWindow& CDialog::Window() const {

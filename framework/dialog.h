@@ -65,10 +65,9 @@ class CDialog {
     // A message box owned by the dialog; without a caption, the application's name.
     int MessageBox(const std::string& text, const char* caption = nullptr, unsigned flags = kMbOk);
 
-    // The clipboard's text. Set: false when the clipboard could not be taken. Get: false when it
-    // holds no text.
-    bool SetClipboardText(const std::string& text);
-    bool GetClipboardText(std::string& text);
+    // The clipboard's text (DialogWindow::GetClipboardText).
+    ClipboardResult SetClipboardText(const std::string& text);
+    ClipboardResult GetClipboardText(std::size_t maxSize, std::string& text, std::size_t& size);
 
     // For backends: routes one message through the message map (kWmInitDialog goes to
     // OnInitDialog). Returns false when nothing handled it or the handler asked for the default

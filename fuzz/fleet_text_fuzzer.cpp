@@ -1,10 +1,11 @@
-// Arbitrary bytes as a fleet's text, read as Paste reads the clipboard (ParseFleetText).
+// Arbitrary bytes read two ways: as a fleet's text, as Paste reads the clipboard
+// (ParseFleetText), and as a fleet file, as Load reads it (DecodeFleetFile).
 //
-// Checks: a refusal names its line; an accepted text gives a count and as many records as that
-// count places, zero beyond them; every name fits its field with room for the terminator (at
-// most 15 and 39 characters) and holds no control character; the missile type is 0, 1 or 4 and
-// the speed 0 to 3; the text written for what was read (with LF and with CR LF line ends) reads
-// back to the same count and records, and writing those again gives the same text.
+// Checks, for the text: a refusal names its line; an accepted text gives a count and as many
+// records as that count places, zero beyond them; the text written for what was read (with LF
+// and with CR LF line ends) reads back to the same count and records, and writing those again
+// gives the same text. For the file: whatever a Load takes from it goes to text and back (LF
+// and CR LF) to the same count, and to the file Save writes after that Load, byte for byte.
 
 #include <cstddef>
 #include <cstdint>
@@ -19,34 +20,10 @@ using fuzzsupport::Require;
 
 namespace {
 
-bool HasControlCharacter(const std::string& name) {
-    for (char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            return true;
-    }
-    return false;
-}
-
 void CheckRecords(const FleetFileContents& contents) {
     const size_t placed = static_cast<size_t>(SlotsFilledByCount(contents.count));
-    for (size_t i = 0; i < contents.records.size(); ++i) {
-        const FleetSlot& record = contents.records[i];
-        if (i >= placed) {
-            Require(record == FleetSlot{}, "no record beyond those the count places");
-            continue;
-        }
-        Require(record.shipCode[FleetSlot::kShipCodeSize - 1] == '\0' &&
-                    record.fighterType[FleetSlot::kFighterTypeSize - 1] == '\0',
-                "a name read fits its field with its terminator");
-        Require(!HasControlCharacter(ShipCodeText(record)) &&
-                    !HasControlCharacter(FighterTypeText(record)),
-                "a name read holds no control character");
-        Require(record.missileType == 0 || record.missileType == 1 || record.missileType == 4,
-                "the missile type is 0, 1 or 4");
-        Require(record.missileSpeed >= 0 && record.missileSpeed <= 3,
-                "the missile speed is 0 to 3");
-    }
+    for (size_t i = placed; i < contents.records.size(); ++i)
+        Require(contents.records[i] == FleetSlot{}, "no record beyond those the count places");
 }
 
 void CheckRoundTrip(const FleetFileContents& contents, const char* lineEnd) {
@@ -59,18 +36,39 @@ void CheckRoundTrip(const FleetFileContents& contents, const char* lineEnd) {
     Require(FormatFleetText(again, lineEnd) == written, "writing it again gives the same text");
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void CheckText(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     FleetFileContents contents;
     std::string error;
     if (!ParseFleetText(text, contents, error)) {
-        Require(error.compare(0, 5, "line ") == 0, "a refusal names its line");
-        return 0;
+        Require(error.compare(0, 5, "line ") == 0 || error == TooLongForFleetText(size),
+                "a refusal names its line");
+        return;
     }
     CheckRecords(contents);
     CheckRoundTrip(contents, "\n");
     CheckRoundTrip(contents, "\r\n");
+}
+
+void CheckFile(const uint8_t* data, size_t size) {
+    FleetFileContents loaded;
+    if (DecodeFleetFile(data, size, loaded) != FleetFileKind::kFleet)
+        return;
+    const std::string saved = EncodeFleetFile(loaded);
+    for (const char* lineEnd : {"\n", "\r\n"}) {
+        FleetFileContents pasted;
+        std::string error;
+        Require(ParseFleetText(FormatFleetText(loaded, lineEnd), pasted, error),
+                "the text of any file Load accepts is read");
+        Require(pasted.count == loaded.count, "the text keeps the count as stored");
+        Require(EncodeFleetFile(pasted) == saved, "the text gives the file Save writes back");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CheckText(data, size);
+    CheckFile(data, size);
     return 0;
 }

@@ -30,6 +30,39 @@ std::string Plural(int32_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+// What a name field holds that the game may read otherwise than the picker meant: a name that
+// fills the field leaves no terminator, and a control byte is no part of any class name.
+void AddNameFindings(const std::string& where, const char* what, const char* field, size_t size,
+                     std::vector<std::string>& findings) {
+    const std::string name = FieldText(field, size);
+    if (name.size() == size) {
+        findings.push_back(where + "the " + what + " name fills all " + std::to_string(size) +
+                           " bytes of its field with no terminating zero: the game may read "
+                           "past it");
+    }
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            findings.push_back(where + "the " + what + " name holds the control byte " +
+                               Printable(std::string(1, c)));
+            break;
+        }
+    }
+}
+
+// A missile code the picker never writes, which the game may take for another.
+void AddMissileFindings(const std::string& where, const FleetSlot& slot,
+                        std::vector<std::string>& findings) {
+    if (MissileTypeCode(MissileTypeText(slot.missileType)) != slot.missileType) {
+        findings.push_back(where + "missile type " + std::to_string(slot.missileType) +
+                           " is a code the picker never writes (1 Type I, 4 Type IV)");
+    }
+    if (MissileSpeedCode(MissileSpeedText(slot.missileSpeed)) != slot.missileSpeed) {
+        findings.push_back(where + "missile speed " + std::to_string(slot.missileSpeed) +
+                           " is a code the picker never writes (1 Slow, 2 Medium, 3 Fast)");
+    }
+}
+
 // One record as the main dialog and the picker show it; adds the findings about it.
 void PrintSlot(const GameData& game, const std::string& path, int slotNumber, const FleetSlot& slot,
                bool inFile, std::vector<std::string>& findings, std::ostream& out) {
@@ -89,6 +122,9 @@ void PrintSlot(const GameData& game, const std::string& path, int slotNumber, co
     out << "\n";
 
     const std::string shipWhere = where + Printable(shipCode) + ": ";
+    AddNameFindings(shipWhere, "ship", slot.shipCode, FleetSlot::kShipCodeSize, findings);
+    AddNameFindings(shipWhere, "fighter", slot.fighterType, FleetSlot::kFighterTypeSize, findings);
+    AddMissileFindings(shipWhere, slot, findings);
     if (!ship) {
         findings.push_back(shipWhere +
                            "no mode offers this ship on these tables: Load opens the picker on "

@@ -1,9 +1,9 @@
 #include "tool/kvtool.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -177,13 +177,29 @@ int ExportFleet(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return kExitClean;
 }
 
+// A text to import: kept up to one byte past the longest fleet text, beyond that only counted,
+// so that reading never needs more memory than that however long the input.
+struct BoundedText {
+    std::string text;
+    std::size_t size = 0;
+
+    void Add(const char* bytes, std::size_t count) {
+        const std::size_t kept = kMaxFleetTextSize + 1;
+        if (text.size() < kept)
+            text.append(bytes, std::min(count, kept - text.size()));
+        size += count;
+    }
+};
+
 // `kvtool import`: the fleet of a text written to the fleet file through the same replacement
 // Save uses; nothing is written unless the whole text is a fleet.
 int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, std::istream& in) {
-    std::string text;
+    BoundedText input;
+    char chunk[4096];
     const bool fromInput = *line.text == "-";
     if (fromInput) {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+            input.Add(chunk, static_cast<std::size_t>(in.gcount()));
     } else {
         errno = 0;
         std::FILE* stream = std::fopen(line.text->c_str(), "rb");
@@ -192,9 +208,8 @@ int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, s
                 << (errno != 0 ? std::strerror(errno) : "unknown error") << "\n";
             return kExitError;
         }
-        char chunk[4096];
         for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;)
-            text.append(chunk, got);
+            input.Add(chunk, got);
         const bool failed = std::ferror(stream) != 0;
         std::fclose(stream);
         if (failed) {
@@ -202,10 +217,16 @@ int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, s
             return kExitError;
         }
     }
+    const std::string shown = fromInput ? "standard input" : *line.text;
+    if (input.size > kMaxFleetTextSize) {
+        err << "kvtool: " << shown << ": " << TooLongForFleetText(input.size) << "; a fleet's text"
+            << " is at most " << kMaxFleetTextSize << " bytes\n";
+        return kExitError;
+    }
     FleetFileContents contents;
     std::string error;
-    if (!ParseFleetText(text, contents, error)) {
-        err << "kvtool: " << (fromInput ? "standard input" : *line.text) << ": " << error << "\n";
+    if (!ParseFleetText(input.text, contents, error)) {
+        err << "kvtool: " << shown << ": " << error << "\n";
         return kExitError;
     }
     const std::string bytes = EncodeFleetFile(contents);

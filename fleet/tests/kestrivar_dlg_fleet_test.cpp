@@ -9,6 +9,7 @@
 
 #include "app/catalogue_globals.h"
 #include "fleet/fleet_file_codec.h"
+#include "fleet/fleet_text.h"
 #include "fleet/kestrivar_dlg.h"
 #include "fleet/tests/kestrivar_dialog_fixture.h"
 #include "fleet/tests/test_machine.h"
@@ -353,17 +354,26 @@ TEST_F(MainDialogClipboard, PasteFillsTheSlotsAsLoadDoes) {
         h.MoveFocus(IDC_BASE_DAMAGE);
         h.PressCtrlKey('V');  // no message: the edit's own paste
         d.SysCommand(IDM_PASTE_FLEET);
+        Headless().SetClipboardText(std::string(kMaxFleetTextSize + 1, '\n'));
+        d.SysCommand(IDM_PASTE_FLEET);
+        Headless().SetClipboardInUse(true);
+        d.SysCommand(IDM_PASTE_FLEET);
+        Headless().SetClipboardInUse(false);
         EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "316");
         d.Close();
     });
     const std::vector<fw::MessageBoxRecord> boxes = ui_.MessageBoxes();
-    ASSERT_EQ(boxes.size(), 2u);
+    ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[0].text, "The clipboard holds no text.");
     EXPECT_EQ(boxes[1].text,
               "The text on the clipboard is not a fleet:\n"
               "line 3: \"X\" is not a ship line: NAME (BPV n, adjusted n)");
     EXPECT_EQ(boxes[1].caption, "Paste Fleet");
     EXPECT_EQ(boxes[1].flags, fw::kMbOk | fw::kMbIconExclamation);
+    EXPECT_EQ(boxes[2].text, "The text on the clipboard is too long to be a fleet (65537 bytes).");
+    EXPECT_EQ(
+        boxes[3].text,
+        "The clipboard cannot be opened: another program is using it. Try again in a moment.");
     EXPECT_FALSE(FileExists(machine.FleetFile()));
     EXPECT_FALSE(FileExists(scriptsIni));
 }

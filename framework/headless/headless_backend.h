@@ -51,6 +51,9 @@ class HeadlessBackend : public UiBackend, public UiDriver {
     // The clipboard's text, shared by every window as on a desktop; none at first.
     const std::optional<std::string>& ClipboardText() const { return clipboard_; }
     void SetClipboardText(std::optional<std::string> text) { clipboard_ = std::move(text); }
+    // Another program holds the clipboard open: every read and write fails until released.
+    bool ClipboardInUse() const { return clipboardInUse_; }
+    void SetClipboardInUse(bool inUse) { clipboardInUse_ = inUse; }
     // What was queued and never used (scripts, answers), described; empty when all was used.
     std::vector<std::string> Unused() const;
 
@@ -67,6 +70,7 @@ class HeadlessBackend : public UiBackend, public UiDriver {
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<unsigned> sleeps_;
     std::optional<std::string> clipboard_;
+    bool clipboardInUse_ = false;
     std::vector<HeadlessWindow*> running_;  // innermost last
 };
 

@@ -152,17 +152,28 @@ void HeadlessWindow::AppendSystemMenuItem(unsigned commandId, const std::string&
     systemMenu_.push_back({commandId, text});
 }
 
-bool HeadlessWindow::SetClipboardText(const std::string& text) {
+ClipboardResult HeadlessWindow::SetClipboardText(const std::string& text) {
+    if (backend_.ClipboardInUse()) {
+        return ClipboardResult::kInUse;
+    }
     backend_.SetClipboardText(text);
-    return true;
+    return ClipboardResult::kDone;
 }
 
-bool HeadlessWindow::GetClipboardText(std::string& text) {
+ClipboardResult HeadlessWindow::GetClipboardText(std::size_t maxSize, std::string& text,
+                                                 std::size_t& size) {
+    if (backend_.ClipboardInUse()) {
+        return ClipboardResult::kInUse;
+    }
     if (!backend_.ClipboardText()) {
-        return false;
+        return ClipboardResult::kNoText;
+    }
+    size = backend_.ClipboardText()->size();
+    if (size > maxSize) {
+        return ClipboardResult::kTooLong;
     }
     text = *backend_.ClipboardText();
-    return true;
+    return ClipboardResult::kDone;
 }
 
 CRect HeadlessWindow::GetClientRect() const {

@@ -460,46 +460,59 @@ std::unique_ptr<PaintContext> Win32DialogWindow::BeginPaint() {
     return std::make_unique<Painter>(hwnd_);
 }
 
-bool Win32DialogWindow::SetClipboardText(const std::string& text) {
+ClipboardResult Win32DialogWindow::SetClipboardText(const std::string& text) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     if (memory == nullptr) {
-        return false;
+        return ClipboardResult::kFailed;
     }
     void* bytes = GlobalLock(memory);
     if (bytes == nullptr) {
         GlobalFree(memory);
-        return false;
+        return ClipboardResult::kFailed;
     }
     std::memcpy(bytes, text.c_str(), text.size() + 1);
     GlobalUnlock(memory);
-    bool placed = false;
+    ClipboardResult result = ClipboardResult::kInUse;
     if (OpenClipboardFor(hwnd_)) {
         // Once SetClipboardData has taken the memory, it belongs to the system.
-        placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+        const bool placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+        result = placed ? ClipboardResult::kDone : ClipboardResult::kFailed;
         CloseClipboard();
     }
-    if (!placed) {
+    if (result != ClipboardResult::kDone) {
         GlobalFree(memory);
     }
-    return placed;
+    return result;
 }
 
-bool Win32DialogWindow::GetClipboardText(std::string& text) {
-    // CF_TEXT is there too when a program put only Unicode text: the system converts it.
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboardFor(hwnd_)) {
-        return false;
+ClipboardResult Win32DialogWindow::GetClipboardText(std::size_t maxSize, std::string& text,
+                                                    std::size_t& size) {
+    if (!OpenClipboardFor(hwnd_)) {
+        return ClipboardResult::kInUse;
     }
-    bool got = false;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
-            const char* end = bytes + GlobalSize(data);
-            text.assign(bytes, std::find(bytes, end, '\0'));
+    // CF_TEXT is there too when a program put only Unicode text: the system converts it.
+    ClipboardResult result = ClipboardResult::kNoText;
+    if (IsClipboardFormatAvailable(CF_TEXT)) {
+        result = ClipboardResult::kFailed;
+        HANDLE data = GetClipboardData(CF_TEXT);
+        const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+        if (bytes != nullptr) {
+            // The text ends at its terminator, or with its memory if a program left that out.
+            const std::size_t memorySize = GlobalSize(data);
+            const void* end = std::memchr(bytes, '\0', memorySize);
+            size =
+                end ? static_cast<std::size_t>(static_cast<const char*>(end) - bytes) : memorySize;
+            if (size > maxSize) {
+                result = ClipboardResult::kTooLong;
+            } else {
+                text.assign(bytes, size);
+                result = ClipboardResult::kDone;
+            }
             GlobalUnlock(data);
-            got = true;
         }
     }
     CloseClipboard();
-    return got;
+    return result;
 }
 
 bool Win32DialogWindow::TranslateShortcut(const MSG& message) {

@@ -51,8 +51,9 @@ class Win32DialogWindow : public DialogWindow {
     bool IsIconic() const override;
     CRect GetClientRect() const override;
     std::unique_ptr<PaintContext> BeginPaint() override;
-    bool SetClipboardText(const std::string& text) override;
-    bool GetClipboardText(std::string& text) override;
+    ClipboardResult SetClipboardText(const std::string& text) override;
+    ClipboardResult GetClipboardText(std::size_t maxSize, std::string& text,
+                                     std::size_t& size) override;
     int ShowMessageBox(const std::string& text, const std::string& caption,
                        unsigned flags) override;
     void EndDialog(int result) override;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -310,15 +311,25 @@ TEST(KvtoolFleet, ReportsWhatLoadWouldMakeOfTheFile) {
     SetFighterType(odd, "CV-Wasp");
     FleetSlot ghost = Frigate(2, 60);
     SetShipCode(ghost, "CV-Ghost");
+    FleetSlot unterminated = Frigate(2, 60);
+    std::memset(unterminated.fighterType, 'F', FleetSlot::kFighterTypeSize);
+    unterminated.fighterType[3] = '\a';
     const struct {
         std::string bytes;
         int status;
         const char* expected;
     } cases[] = {
         {FleetBytes(2, 1, {Frigate(3, 62)}), kExitClean, "marines 3, mines 0"},
-        {FleetBytes(2, 1, {odd}), kExitClean,
+        {FleetBytes(2, 1, {odd}), kExitFindings,
          "missiles Type IV (stored as 7), Fast (stored as 9), 2 reloads, no missile racks\n  "
          "fighters 1 bay of 2 CV-Wasp, cost 6"},
+        {FleetBytes(2, 1, {odd}), kExitFindings,
+         "slot 1: CV-Kite: missile type 7 is a code the picker never writes (1 Type I, 4 Type IV)"},
+        {FleetBytes(2, 1, {unterminated}), kExitFindings,
+         "slot 1: CV-Kite: the fighter name fills all 40 bytes of its field with no terminating "
+         "zero"},
+        {FleetBytes(2, 1, {unterminated}), kExitFindings,
+         "slot 1: CV-Kite: the fighter name holds the control byte \\x07"},
         {FleetBytes(2, 1, {Frigate(3, 60)}), kExitFindings,
          "slot 1: CV-Kite: adjusted BPV 60 in the file, but the picker computes 62"},
         {FleetBytes(2, 1, {ghost}), kExitFindings, "slot 1: CV-Ghost: no mode offers this ship"},
@@ -355,10 +366,15 @@ TEST(KvtoolExportImport, TextAndBackGiveTheSameFileAndRefusalsChangeNothing) {
     EXPECT_EQ(testsupport::ReadFile(dir / "copy.flt"), saved);
 
     testsupport::WriteFile(dir / "bad.txt",
-                           "Kestrivar fleet\nABCDEFGHIJKLMNOP (BPV 1, adjusted 1)\n");
+                           "Kestrivar fleet\nABCDEFGHIJKLMNOPQ (BPV 1, adjusted 1)\n");
     const KvtoolRun refused = Kvtool({"import", dir / "bad.txt", dir / "copy.flt"});
     EXPECT_EQ(refused.status, kExitError);
     EXPECT_NE(refused.err.find("bad.txt: line 2: the ship name"), std::string::npos) << refused.err;
+    const KvtoolRun tooLong = Kvtool({"import", "-", dir / "copy.flt"}, std::string(70000, '\n'));
+    EXPECT_EQ(tooLong.status, kExitError);
+    EXPECT_NE(tooLong.err.find("standard input: too long to be a fleet (70000 bytes)"),
+              std::string::npos)
+        << tooLong.err;
     EXPECT_EQ(testsupport::ReadFile(dir / "copy.flt"), saved);
 
     testsupport::WriteFile(dir / "other.flt", FleetBytes(3, 0, {}));
