@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Dialog("  CONTROL \"\", IDC_Q, \"Edit\", WS_TABSTOP, 1, 1, 10, 10\n"),
                   "line 4: unknown symbol IDC_Q"},
         BadScript{"UnknownClass",
-                  Dialog("  CONTROL \"\", IDC_A, \"SysListView32\", 0, 1, 1, 10, 10\n"),
+                  Dialog("  CONTROL \"\", IDC_A, \"SysTreeView32\", 0, 1, 1, 10, 10\n"),
                   "unsupported control class"},
         BadScript{"DuplicateId",
                   Dialog("  CONTROL \"\", IDC_A, \"Edit\", 0, 1, 1, 10, 10\n"
