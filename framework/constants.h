@@ -65,6 +65,11 @@ constexpr unsigned kScMinimize = 0xF020;
 constexpr unsigned kScMaximize = 0xF030;
 constexpr unsigned kScClose = 0xF060;
 constexpr unsigned kScRestore = 0xF120;
+// Whether a command id can be an application's own system-menu command: its low four bits clear
+// and below the system's own commands.
+constexpr bool IsOwnSystemCommand(unsigned id) {
+    return (id & 0xFFF0u) == id && id < kScSize;
+}
 
 // System metrics.
 constexpr int kSmCxIcon = 11;

@@ -17,10 +17,8 @@
 
 namespace {
 
-// A system-menu command keeps the low four bits clear (Windows uses them) and stays below the
-// system's own commands.
 constexpr unsigned kFindShipCommand = IDM_FIND_SHIP;
-static_assert((kFindShipCommand & 0xFFF0u) == kFindShipCommand && kFindShipCommand < fw::kScSize,
+static_assert(fw::IsOwnSystemCommand(kFindShipCommand),
               "a system-menu command has its low bits set or collides with the system's");
 
 }  // namespace

@@ -146,6 +146,11 @@ const ButtonName kMessageBoxButtons[11] = {
     {"OK", 1}, {"Cancel", 2}, {"Abort", 3}, {"Retry", 4},     {"Ignore", 5},   {"Yes", 6},
     {"No", 7}, {"Close", 8},  {"Help", 9},  {"TryAgain", 10}, {"Continue", 11}};
 
+// Virtual-key codes, as <windows.h> defines them.
+const KeyName kKeyNames[7] = {{"Up", 0x26},       {"Down", 0x28},  {"PageUp", 0x21},
+                              {"PageDown", 0x22}, {"Enter", 0x0D}, {"Escape", 0x1B},
+                              {"Tab", 0x09}};
+
 namespace {
 
 bool EqualsIgnoringCase(const std::string& a, const char* b) {
@@ -376,6 +381,38 @@ class StepParser {
         if (name == "expect-clipboard") {
             step.kind = Kind::kExpectClipboard;
             return Arity(1, 1, "expect-clipboard \"TEXT\"") && Text(1, step.text);
+        }
+        if (name == "keys") {
+            step.kind = Kind::kKeys;
+            return Arity(1, 1, "keys \"TEXT\"") && Text(1, step.text);
+        }
+        if (name == "key") {
+            step.kind = Kind::kKey;
+            if (!Arity(1, 1, "key Up|Down|PageUp|PageDown|Enter|Escape|Tab")) {
+                return false;
+            }
+            for (const KeyName& key : kKeyNames) {
+                if (EqualsIgnoringCase(words_[1].text, key.name)) {
+                    step.number = key.code;
+                    step.text = key.name;
+                    return true;
+                }
+            }
+            return Fail("no key is called '" + words_[1].text + "'");
+        }
+        if (name == "click-column") {
+            step.kind = Kind::kClickColumn;
+            return Arity(2, 2, "click-column ID INDEX") && Id(1, step) &&
+                   Number(2, 0, 100, step.number);
+        }
+        if (name == "mark") {
+            step.kind = Kind::kMark;
+            return Arity(0, 0, "mark");
+        }
+        if (name == "elapsed") {
+            step.kind = Kind::kElapsed;
+            return Arity(2, 2, "elapsed \"LABEL\" MS") && Text(1, step.text) &&
+                   Number(2, 1, 3600000, step.number);
         }
         if (name == "screenshot") {
             step.kind = Kind::kScreenshot;
