@@ -253,6 +253,20 @@ class StepParser {
         return Fail("expected " + std::string(yes) + " or " + no + ", not '" + word + "'");
     }
 
+    // The first argument as one of the table's names, in any letter case: its code and its
+    // name go into the step.
+    template <typename Named, size_t N>
+    bool OneOf(const Named (&table)[N], int Named::*code, const char* what, Step& step) {
+        for (const Named& entry : table) {
+            if (EqualsIgnoringCase(words_[1].text, entry.name)) {
+                step.number = entry.*code;
+                step.text = entry.name;
+                return true;
+            }
+        }
+        return Fail(std::string("no ") + what + " is called '" + words_[1].text + "'");
+    }
+
     bool Window(size_t index, WindowRef& ref) {
         const Word& word = words_[index];
         if (word.quoted) {
@@ -344,17 +358,8 @@ class StepParser {
         }
         if (name == "press") {
             step.kind = Kind::kPress;
-            if (!Arity(1, 1, "press OK|Cancel|Yes|No|Abort|Retry|Ignore|...")) {
-                return false;
-            }
-            for (const ButtonName& button : kMessageBoxButtons) {
-                if (EqualsIgnoringCase(words_[1].text, button.name)) {
-                    step.number = button.id;
-                    step.text = button.name;
-                    return true;
-                }
-            }
-            return Fail("no message-box button is called '" + words_[1].text + "'");
+            return Arity(1, 1, "press OK|Cancel|Yes|No|Abort|Retry|Ignore|...") &&
+                   OneOf(kMessageBoxButtons, &ButtonName::id, "message-box button", step);
         }
         if (name == "expect-no-window") {
             step.kind = Kind::kExpectNoWindow;
@@ -388,17 +393,8 @@ class StepParser {
         }
         if (name == "key") {
             step.kind = Kind::kKey;
-            if (!Arity(1, 1, "key Up|Down|PageUp|PageDown|Enter|Escape|Tab")) {
-                return false;
-            }
-            for (const KeyName& key : kKeyNames) {
-                if (EqualsIgnoringCase(words_[1].text, key.name)) {
-                    step.number = key.code;
-                    step.text = key.name;
-                    return true;
-                }
-            }
-            return Fail("no key is called '" + words_[1].text + "'");
+            return Arity(1, 1, "key Up|Down|PageUp|PageDown|Enter|Escape|Tab") &&
+                   OneOf(kKeyNames, &KeyName::code, "key", step);
         }
         if (name == "click-column") {
             step.kind = Kind::kClickColumn;
