@@ -467,6 +467,7 @@ void Win32DialogWindow::SetIcon(IconHandle icon, bool bigIcon) {
 bool Win32DialogWindow::HasSystemMenu() const {
     return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_SYSMENU) != 0;
 }
+
 HWND Win32DialogWindow::ListView(int id) const {
     if (Kind(id) != ControlKind::kListView) {
         throw FrameworkError(Describe(id) + " is not a list view");
