@@ -486,6 +486,9 @@ TEST_P(PickShipScenario, FindShipShowsTheChosenShipAsTheShipStepWould) {
         EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Aerie");
         ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) {
             EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 1);  // the ship on show
+            f.Type(IDC_FIND_TEXT, "zzz");
+            EXPECT_EQ(f.Text(IDC_FIND_COUNT), "0 of 3 ships");
+            f.Click(fw::kIdOk);  // nothing to choose: it stays open
             f.Type(IDC_FIND_TEXT, "bulwark");
             f.Close();
         });
