@@ -36,8 +36,14 @@ const char* ControlKindName(ControlKind kind) {
             return "combo box";
         case ControlKind::kUpDown:
             return "up-down control";
+        case ControlKind::kListView:
+            return "list view";
     }
     return "control";
+}
+
+bool EditKeepsCtrlKey(char letter) {
+    return letter == 'A' || letter == 'C' || letter == 'V' || letter == 'X' || letter == 'Z';
 }
 
 }  // namespace fw

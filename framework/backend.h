@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/win_types.h"
 
@@ -20,7 +21,12 @@
 //
 // A Ctrl+letter key pressed while the dialog is active chooses the system command the dialog
 // named for it (CDialog::AddCtrlKeyShortcut), as choosing it in the system menu does, unless
-// the focus is in an edit control, which keeps Ctrl+C, Ctrl+V and the rest for its own text.
+// the focus is in an edit control and the letter is one the edit uses for its own text
+// (EditKeepsCtrlKey).
+//
+// A list view (report view, owner data) holds no texts: it asks its dialog for each cell it
+// shows (CDialog::ListCellText). Up, Down, Page Up and Page Down pressed in an edit that the
+// dialog tied to a list (CDialog::RouteListKeys) move the list's selection instead.
 
 namespace fw {
 
@@ -35,10 +41,21 @@ enum class ClipboardResult {
     kFailed,   // the system did not hand the text over or take it
 };
 
-enum class ControlKind { kButton, kGroupBox, kStatic, kEdit, kComboBox, kUpDown };
+enum class ControlKind { kButton, kGroupBox, kStatic, kEdit, kComboBox, kUpDown, kListView };
 
 // "button", "combo box"...: for messages about a control of the wrong kind.
 const char* ControlKindName(ControlKind kind);
+
+// Whether an edit with the focus keeps Ctrl+letter for its own text (select all, copy, paste,
+// cut, undo) rather than leave it to the dialog's shortcut.
+bool EditKeepsCtrlKey(char letter);
+
+// A column of a list view; the width in dialog units.
+struct ListColumn {
+    std::string title;
+    int width = 0;
+    bool alignRight = false;
+};
 
 // Drawing into a dialog between the begin and the end of one paint.
 class PaintContext {
@@ -70,6 +87,16 @@ class DialogWindow {
     // Selects an item; an index outside the items clears the selection and returns kCbErr.
     virtual int ComboSetCurSel(int id, int index) = 0;
     virtual std::string ComboGetItemText(int id, int index) const = 0;
+
+    // List views. Rows are counted, not stored: their texts come from the dialog.
+    virtual void ListSetColumns(int id, const std::vector<ListColumn>& columns) = 0;
+    virtual void ListSetRowCount(int id, int count) = 0;
+    virtual int ListGetRowCount(int id) const = 0;
+    virtual int ListGetCurSel(int id) const = 0;  // -1 for none
+    // Selects the row, gives it the list's focus mark and scrolls it into view; a row outside
+    // the list clears the selection.
+    virtual void ListSetCurSel(int id, int row) = 0;
+    virtual std::string ListGetItemText(int id, int row, int column) const = 0;
 
     virtual std::string GetCaption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;

@@ -46,6 +46,16 @@ constexpr int kBnClicked = 0;
 constexpr int kCbnSelChange = 1;
 constexpr int kEnChange = 0x0300;
 constexpr int kUdnDeltaPos = -722;
+// List-view notifications (WM_NOTIFY): a double-click (NM_DBLCLK) and a click on a column's
+// header (LVN_COLUMNCLICK).
+constexpr int kNmDblClk = -3;
+constexpr int kLvnColumnClick = -108;
+
+// Virtual-key codes of the keys that move a list's selection.
+constexpr int kVkPageUp = 0x21;
+constexpr int kVkPageDown = 0x22;
+constexpr int kVkUp = 0x26;
+constexpr int kVkDown = 0x28;
 
 // System-menu commands. The low four bits of a system command are used by Windows itself, so
 // handlers compare (id & 0xFFF0).
@@ -55,6 +65,11 @@ constexpr unsigned kScMinimize = 0xF020;
 constexpr unsigned kScMaximize = 0xF030;
 constexpr unsigned kScClose = 0xF060;
 constexpr unsigned kScRestore = 0xF120;
+// Whether a command id can be an application's own system-menu command: its low four bits clear
+// and below the system's own commands.
+constexpr bool IsOwnSystemCommand(unsigned id) {
+    return (id & 0xFFF0u) == id && id < kScSize;
+}
 
 // System metrics.
 constexpr int kSmCxIcon = 11;

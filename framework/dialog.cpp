@@ -68,6 +68,35 @@ void CDialog::SetItemFocus(int id) {
     Window().SetItemFocus(id);
 }
 
+void CDialog::ListSetColumns(int id, const std::vector<ListColumn>& columns) {
+    Window().ListSetColumns(id, columns);
+}
+void CDialog::ListSetRowCount(int id, int count) {
+    Window().ListSetRowCount(id, count);
+}
+int CDialog::ListGetCurSel(int id) const {
+    return Window().ListGetCurSel(id);
+}
+void CDialog::ListSetCurSel(int id, int row) {
+    Window().ListSetCurSel(id, row);
+}
+std::string CDialog::ListCellText(int, int, int) const {
+    return std::string();
+}
+
+void CDialog::RouteListKeys(int editId, int listId) {
+    listKeyRoutes_.emplace_back(editId, listId);
+}
+
+int CDialog::ListKeysTarget(int editId) const {
+    for (const auto& route : listKeyRoutes_) {
+        if (route.first == editId) {
+            return route.second;
+        }
+    }
+    return 0;
+}
+
 std::string CDialog::GetCaption() const {
     return Window().GetCaption();
 }
@@ -153,6 +182,10 @@ bool CDialog::OnWndMsg(const Message& message, LRESULT* result) {
             (this->*entry->onVoid)();
             break;
         case kWmNotify:
+            if (entry->onListNotify != nullptr) {
+                (this->*entry->onListNotify)(message.index);
+                break;
+            }
             if (message.upDown == nullptr) {
                 throw FrameworkError("notification " + std::to_string(message.code) +
                                      " from control " + std::to_string(message.id) +

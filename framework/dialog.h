@@ -47,6 +47,18 @@ class CDialog {
     bool IsItemVisible(int id) const;
     void SetItemFocus(int id);
 
+    // List views (backend.h).
+    void ListSetColumns(int id, const std::vector<ListColumn>& columns);
+    void ListSetRowCount(int id, int count);
+    int ListGetCurSel(int id) const;
+    void ListSetCurSel(int id, int row);
+    // The text of a cell a list view shows. Base: empty.
+    virtual std::string ListCellText(int id, int row, int column) const;
+    // Up, Down, Page Up and Page Down pressed in the edit move the list's selection.
+    void RouteListKeys(int editId, int listId);
+    // For backends: the list an edit's keys go to, 0 for none.
+    int ListKeysTarget(int editId) const;
+
     // The dialog window itself.
     std::string GetCaption() const;
     void SetCaption(const std::string& caption);
@@ -55,7 +67,7 @@ class CDialog {
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned commandId, const std::string& text);
     // Ctrl+letter (an upper-case letter) sends the system command, while the dialog is active
-    // and the focus is not in an edit control.
+    // and the focus is not in an edit control that keeps the letter (EditKeepsCtrlKey).
     void AddCtrlKeyShortcut(char letter, unsigned systemCommand);
     void ShowWindow(bool show);
     bool IsWindowVisible() const;
@@ -108,6 +120,7 @@ class CDialog {
     DialogWindow* window_ = nullptr;
     bool defaultRequested_ = false;
     std::vector<std::pair<char, unsigned>> ctrlKeyShortcuts_;
+    std::vector<std::pair<int, int>> listKeyRoutes_;  // edit id, list id
 };
 
 }  // namespace fw

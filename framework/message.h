@@ -8,8 +8,9 @@ namespace fw {
 // One window message as a backend hands it to a dialog (CDialog::OnWndMsg). Backends translate
 // their native messages into this form:
 //   kWmCommand     id = control id, code = notification code (kBnClicked, kCbnSelChange...)
-//   kWmNotify      id = control id, code = notification code, upDown = the notification record
-//                  (only up-down notifications are routed)
+//   kWmNotify      id = control id, code = notification code; upDown = the record of an up-down
+//                  notification, index = the row of a list's kNmDblClk (-1 off the rows) or
+//                  the column of its kLvnColumnClick
 //   kWmSysCommand  id = system command, lParam = the message's lParam
 //   kWmCreate, kWmInitDialog, kWmPaint, kWmQueryDragIcon: no arguments
 struct Message {
@@ -18,6 +19,7 @@ struct Message {
     int code = 0;
     LPARAM lParam = 0;
     NMUPDOWN* upDown = nullptr;
+    int index = -1;
 };
 
 }  // namespace fw

@@ -29,6 +29,7 @@ struct MessageMapEntry {
     // Exactly one of these is set, the one whose signature the message calls for.
     void (CDialog::*onVoid)() = nullptr;  // commands, kWmPaint
     void (CDialog::*onUpDown)(NMUPDOWN*, LRESULT*) = nullptr;
+    void (CDialog::*onListNotify)(int index) = nullptr;
     int (CDialog::*onCreate)() = nullptr;
     void (CDialog::*onSysCommand)(unsigned, LPARAM) = nullptr;
     IconHandle (CDialog::*onQueryDragIcon)() = nullptr;
@@ -59,6 +60,14 @@ inline MessageMapEntry MakeEntry(unsigned message, int code, int id,
     e.code = code;
     e.id = id;
     e.onUpDown = fn;
+    return e;
+}
+inline MessageMapEntry MakeEntry(unsigned message, int code, int id, void (CDialog::*fn)(int)) {
+    MessageMapEntry e;
+    e.message = message;
+    e.code = code;
+    e.id = id;
+    e.onListNotify = fn;
     return e;
 }
 inline MessageMapEntry MakeEntry(unsigned message, int (CDialog::*fn)()) {
@@ -109,13 +118,24 @@ inline MessageMapEntry EndEntry() {
     return &map;                                                                     \
     }
 
-// Button clicks and combo-box selection changes: handler void ().
+// Button clicks, combo-box selection changes and edit changes: handler void ().
 #define ON_BN_CLICKED(id, memberFxn)                                  \
     ::fw::detail::MakeEntry(::fw::kWmCommand, ::fw::kBnClicked, (id), \
                             static_cast<void (::fw::CDialog::*)()>(memberFxn)),
 #define ON_CBN_SELCHANGE(id, memberFxn)                                  \
     ::fw::detail::MakeEntry(::fw::kWmCommand, ::fw::kCbnSelChange, (id), \
                             static_cast<void (::fw::CDialog::*)()>(memberFxn)),
+#define ON_EN_CHANGE(id, memberFxn)                                  \
+    ::fw::detail::MakeEntry(::fw::kWmCommand, ::fw::kEnChange, (id), \
+                            static_cast<void (::fw::CDialog::*)()>(memberFxn)),
+// List notifications: handler void (int row) for a double-click (-1 off the rows), void (int
+// column) for a click on a column's header.
+#define ON_NM_DBLCLK(id, memberFxn)                                 \
+    ::fw::detail::MakeEntry(::fw::kWmNotify, ::fw::kNmDblClk, (id), \
+                            static_cast<void (::fw::CDialog::*)(int)>(memberFxn)),
+#define ON_LVN_COLUMNCLICK(id, memberFxn)                                 \
+    ::fw::detail::MakeEntry(::fw::kWmNotify, ::fw::kLvnColumnClick, (id), \
+                            static_cast<void (::fw::CDialog::*)(int)>(memberFxn)),
 // Up-down notifications: handler void (fw::NMUPDOWN*, fw::LRESULT* result).
 #define ON_NOTIFY(code, id, memberFxn) \
     ::fw::detail::MakeEntry(           \

@@ -44,7 +44,10 @@ class DialogDriver {
     virtual void Type(int id, const std::string& text) = 0;  // replaces an edit's text
     virtual void Select(int id, int index) = 0;              // selection, then CBN_SELCHANGE
     virtual void SysCommand(unsigned id) = 0;                // WM_SYSCOMMAND
-    virtual void Close() = 0;                                // Esc / close box: IDCANCEL
+    // A key (kVkDown...) pressed while the control has the focus, through the dialog's own
+    // keyboard handling.
+    virtual void PressKey(int id, int virtualKey) = 0;
+    virtual void Close() = 0;  // Esc / close box: IDCANCEL
 
     // Observations.
     virtual std::string Text(int id) const = 0;
@@ -54,6 +57,10 @@ class DialogDriver {
     virtual std::string Caption() const = 0;
     virtual bool IsDialogVisible() const = 0;
     virtual int Focus() const = 0;  // id of the focused control, 0 for none
+    // List views.
+    virtual int ListRowCount(int id) const = 0;
+    virtual int ListSelection(int id) const = 0;  // -1 for none
+    virtual std::string ListText(int id, int row, int column) const = 0;
 };
 
 class UiDriver {

@@ -20,6 +20,11 @@ class WindowDialogDriver : public DialogDriver {
     std::vector<std::string> Items(int id) const override;
     std::string Caption() const override { return observed_.GetCaption(); }
     bool IsDialogVisible() const override { return observed_.IsWindowVisible(); }
+    int ListRowCount(int id) const override { return observed_.ListGetRowCount(id); }
+    int ListSelection(int id) const override { return observed_.ListGetCurSel(id); }
+    std::string ListText(int id, int row, int column) const override {
+        return observed_.ListGetItemText(id, row, column);
+    }
 
   private:
     const DialogWindow& observed_;

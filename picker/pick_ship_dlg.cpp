@@ -4,14 +4,24 @@
 #include <string>
 #include <vector>
 
+#include "framework/afx.h"
 #include "framework/data_exchange.h"
 #include "gamedata/number_text.h"
+#include "picker/find_ship_dlg.h"
 #include "picker/labels.h"
 #include "picker/weapon_summary.h"
 #include "res/resource.h"
 
 #pragma push_macro("MessageBox")
 #undef MessageBox
+
+namespace {
+
+constexpr unsigned kFindShipCommand = IDM_FIND_SHIP;
+static_assert(fw::IsOwnSystemCommand(kFindShipCommand),
+              "a system-menu command has its low bits set or collides with the system's");
+
+}  // namespace
 
 CPickShipDlg::CPickShipDlg(fw::CDialog* parent, const ShipList& ships, const ShipList& fighters)
     : fw::CDialog(IDD_PICKSHIP, parent),
@@ -23,6 +33,7 @@ CPickShipDlg::~CPickShipDlg() = default;
 
 BEGIN_MESSAGE_MAP(CPickShipDlg, fw::CDialog)
 ON_WM_CREATE()
+ON_WM_SYSCOMMAND()
 ON_NOTIFY(fw::kUdnDeltaPos, IDC_SHIP_SPIN, &CPickShipDlg::OnDeltaPosShip)
 ON_NOTIFY(fw::kUdnDeltaPos, IDC_MARINES_SPIN, &CPickShipDlg::OnDeltaPosMarines)
 ON_NOTIFY(fw::kUdnDeltaPos, IDC_MINES_SPIN, &CPickShipDlg::OnDeltaPosMines)
@@ -165,6 +176,46 @@ bool CPickShipDlg::NameFitsField(const std::string& name, const char* what, size
     return false;
 }
 
+bool CPickShipDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    if (HasSystemMenu()) {
+        const std::string findItem = fw::LoadResourceString(IDS_FIND_SHIP);
+        if (!findItem.empty()) {
+            AppendSystemMenuSeparator();
+            AppendSystemMenuItem(kFindShipCommand, findItem);
+        }
+    }
+    AddCtrlKeyShortcut('F', kFindShipCommand);
+    return true;  // the focus goes to OK
+}
+
+void CPickShipDlg::OnSysCommand(unsigned id, fw::LPARAM lParam) {
+    if ((id & 0xFFF0u) == kFindShipCommand) {
+        OnFindShip();
+        return;
+    }
+    fw::CDialog::OnSysCommand(id, lParam);
+}
+
+void CPickShipDlg::OnFindShip() {
+    if (!HasShip())
+        return;
+    if (m_finderRows.empty())
+        m_finderRows = FinderRows(m_ships);
+    const auto current = static_cast<size_t>(std::distance(m_ships.begin(), m_currentShip));
+    CFindShipDlg find(this, m_finderRows, current);
+    if (find.DoModal() != fw::kIdOk)
+        return;
+    StepToShip(std::next(m_ships.begin(), static_cast<std::ptrdiff_t>(find.Chosen())));
+}
+
+void CPickShipDlg::StepToShip(ShipList::const_iterator ship) {
+    m_currentShip = ship;
+    // The new ship starts from its own default loadout.
+    ShowShip();
+    RecomputeAdjustedBpv(true);
+}
+
 int CPickShipDlg::OnCreate() {
     if (fw::CDialog::OnCreate() == -1)
         return -1;
@@ -182,17 +233,14 @@ void CPickShipDlg::OnDeltaPosShip(fw::NMUPDOWN* pNMUpDown, fw::LRESULT* pResult)
         case SpinStep::Forward:
             if (std::next(m_currentShip) == m_ships.end())
                 return;
-            ++m_currentShip;
+            StepToShip(std::next(m_currentShip));
             break;
         case SpinStep::Back:
             if (m_currentShip == m_ships.begin())
                 return;
-            --m_currentShip;
+            StepToShip(std::prev(m_currentShip));
             break;
     }
-    // The new ship starts from its own default loadout.
-    ShowShip();
-    RecomputeAdjustedBpv(true);
     *pResult = 1;
 }
 

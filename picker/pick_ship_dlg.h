@@ -3,12 +3,14 @@
 #include <array>
 #include <list>
 #include <string>
+#include <vector>
 
 #include "app/catalogue_globals.h"
 #include "fleet/fleet_slot.h"
 #include "framework/dialog.h"
 #include "gamedata/ship_spec.h"
 #include "picker/loadout.h"
+#include "picker/ship_finder.h"
 #include "picker/spin_steps.h"
 
 // The Pick Ship dialog (template 129): the user steps through the offered ships one at a time,
@@ -21,6 +23,9 @@
 //
 // With no ship to offer (an empty list) the dialog opens with empty texts, its spins do nothing,
 // and OK ends the run with kIdCancel: there is nothing to hand back.
+//
+// Find Ship (Ctrl+F or the system menu) lists the same sequence the ship spin steps through;
+// the ship chosen there is shown as a step of the spin to it would show it.
 class CPickShipDlg : public fw::CDialog {
   public:
     using ShipList = std::list<ShipSpec>;
@@ -50,6 +55,7 @@ class CPickShipDlg : public fw::CDialog {
 
   protected:
     void DoDataExchange(fw::CDataExchange* pDX) override;
+    bool OnInitDialog() override;
     void OnOK() override;
 
     int OnCreate();
@@ -64,11 +70,15 @@ class CPickShipDlg : public fw::CDialog {
     void OnDeltaPosFightersPerBay(fw::NMUPDOWN* pNMUpDown, fw::LRESULT* pResult);
     void OnDeltaPosFighterType(fw::NMUPDOWN* pNMUpDown, fw::LRESULT* pResult);
     void OnFighterSpecs();
+    void OnSysCommand(unsigned id, fw::LPARAM lParam);
+    void OnFindShip();
 
     DECLARE_MESSAGE_MAP()
 
   private:
     bool HasShip() const { return m_currentShip != m_ships.end(); }
+    // Puts the ship on show with its default loadout, recomputed and in the controls.
+    void StepToShip(ShipList::const_iterator ship);
     // The step rule of a counted spin, on the ship on show.
     using CountedStep = StepOutcome (*)(Loadout&, const ShipSpecCore&, SpinStep);
     // Re-reads the controls, then applies one step of a counted value.
@@ -97,4 +107,5 @@ class CPickShipDlg : public fw::CDialog {
     const ShipList& m_ships;
     ShipList::const_iterator m_currentShip;  // m_ships.end(): no ship on show
     const ShipList& m_fighters;
+    std::vector<FinderRow> m_finderRows;  // made at the first Find Ship
 };

@@ -8,13 +8,16 @@
 #define IDM_ABOUTBOX 16
 #define IDM_COPY_FLEET 32
 #define IDM_PASTE_FLEET 48
+#define IDM_FIND_SHIP 64
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
 #define IDS_COPY_FLEET 103
 #define IDS_PASTE_FLEET 104
+#define IDS_FIND_SHIP 105
 #define IDD_KESTRIVAR_DIALOG 102
 #define IDR_MAINFRAME 128
 #define IDD_PICKSHIP 129
+#define IDD_FIND_SHIP 130
 #define IDB_SHIP 131
 
 // Labels, group boxes and pictures that code never addresses
@@ -88,5 +91,10 @@
 #define IDC_REPAIRS 1059
 #define IDC_REPAIRS_SPIN 1060
 #define IDC_FIGHTER_SPECS 1061
+
+// Find Ship dialog (IDD_FIND_SHIP); ids 1 and 2 are OK (IDOK) and Cancel
+#define IDC_FIND_TEXT 1080
+#define IDC_FIND_COUNT 1081
+#define IDC_FIND_LIST 1082
 
 #endif  // KESTRIVAR_RES_RESOURCE_H

@@ -110,6 +110,12 @@ void HeadlessDialogDriver::SysCommand(unsigned id) {
     window.Send(command);
 }
 
+void HeadlessDialogDriver::PressKey(int id, int virtualKey) {
+    const HeadlessControl& control = Reachable().Control(id);
+    Reachable(id, control.source->kind);
+    window_.KeyDown(id, virtualKey);
+}
+
 void HeadlessDialogDriver::Close() {
     Reachable();
     Command(kIdCancel, kBnClicked);
@@ -128,7 +134,8 @@ void HeadlessDialogDriver::MoveFocus(int id) {
 void HeadlessDialogDriver::PressCtrlKey(char letter) {
     HeadlessWindow& window = Reachable();
     const int focus = window.FocusId();
-    if (focus != 0 && window.Control(focus).source->kind == ControlKind::kEdit) {
+    if (focus != 0 && window.Control(focus).source->kind == ControlKind::kEdit &&
+        EditKeepsCtrlKey(letter)) {
         return;  // the edit's own copy and paste, which this backend does not model
     }
     const unsigned command = window.Dialog().CtrlKeyCommand(letter);

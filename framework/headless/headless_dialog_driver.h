@@ -24,6 +24,7 @@ class HeadlessDialogDriver : public WindowDialogDriver {
     void Type(int id, const std::string& text) override;
     void Select(int id, int index) override;
     void SysCommand(unsigned id) override;
+    void PressKey(int id, int virtualKey) override;
     void Close() override;
 
     int Focus() const override;

@@ -133,6 +133,89 @@ std::string HeadlessWindow::ComboGetItemText(int id, int index) const {
     return control.items[static_cast<std::size_t>(index)];
 }
 
+const HeadlessControl& HeadlessWindow::ListView(int id) const {
+    const HeadlessControl& control = Control(id);
+    if (control.source->kind != ControlKind::kListView) {
+        throw FrameworkError(Describe(id) + " is not a list view");
+    }
+    return control;
+}
+
+HeadlessControl& HeadlessWindow::ListView(int id) {
+    return const_cast<HeadlessControl&>(static_cast<const HeadlessWindow&>(*this).ListView(id));
+}
+
+void HeadlessWindow::ListSetColumns(int id, const std::vector<ListColumn>& columns) {
+    ListView(id).columns = columns;
+}
+
+void HeadlessWindow::ListSetRowCount(int id, int count) {
+    HeadlessControl& list = ListView(id);
+    list.rowCount = std::max(count, 0);
+    if (list.selection >= list.rowCount) {
+        list.selection = -1;
+    }
+}
+
+int HeadlessWindow::ListGetRowCount(int id) const {
+    return ListView(id).rowCount;
+}
+
+int HeadlessWindow::ListGetCurSel(int id) const {
+    return ListView(id).selection;
+}
+
+void HeadlessWindow::ListSetCurSel(int id, int row) {
+    HeadlessControl& list = ListView(id);
+    list.selection = row >= 0 && row < list.rowCount ? row : -1;
+}
+
+std::string HeadlessWindow::ListGetItemText(int id, int row, int column) const {
+    const HeadlessControl& list = ListView(id);
+    if (row < 0 || row >= list.rowCount || column < 0 ||
+        column >= static_cast<int>(list.columns.size())) {
+        throw FrameworkError(Describe(id) + " has no cell " + std::to_string(row) + ", " +
+                             std::to_string(column));
+    }
+    return dialog_.ListCellText(id, row, column);
+}
+
+void HeadlessWindow::KeyDown(int id, int virtualKey) {
+    const HeadlessControl& pressed = Control(id);
+    int listId = id;
+    if (pressed.source->kind == ControlKind::kEdit) {
+        listId = dialog_.ListKeysTarget(id);
+    }
+    if (listId == 0 || Control(listId).source->kind != ControlKind::kListView) {
+        return;
+    }
+    HeadlessControl& list = ListView(listId);
+    if (list.rowCount == 0) {
+        return;
+    }
+    // A page is about as many rows as the control shows (header and rows of 8-point text).
+    const int page = std::max(1, (DluToPixelsY(list.source->height) - 24) / 16);
+    const int at = list.selection;
+    int next = at;
+    switch (virtualKey) {
+        case kVkUp:
+            next = at - 1;
+            break;
+        case kVkDown:
+            next = at + 1;
+            break;
+        case kVkPageUp:
+            next = at - page;
+            break;
+        case kVkPageDown:
+            next = at + page;
+            break;
+        default:
+            return;
+    }
+    list.selection = std::min(std::max(next, 0), list.rowCount - 1);
+}
+
 void HeadlessWindow::SetIcon(IconHandle icon, bool bigIcon) {
     (bigIcon ? bigIcon_ : smallIcon_) = icon;
 }

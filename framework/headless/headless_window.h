@@ -36,8 +36,10 @@ struct HeadlessControl {
     const ControlTemplate* source = nullptr;
     std::string text;
     bool visible = true;
-    std::vector<std::string> items;  // combo boxes
-    int selection = -1;
+    std::vector<std::string> items;   // combo boxes
+    int selection = -1;               // combo boxes and list views
+    std::vector<ListColumn> columns;  // list views
+    int rowCount = 0;
 };
 
 // A dialog window in memory: built from its template, it keeps the state of the window and of
@@ -58,6 +60,12 @@ class HeadlessWindow : public DialogWindow {
     int ComboGetCurSel(int id) const override;
     int ComboSetCurSel(int id, int index) override;
     std::string ComboGetItemText(int id, int index) const override;
+    void ListSetColumns(int id, const std::vector<ListColumn>& columns) override;
+    void ListSetRowCount(int id, int count) override;
+    int ListGetRowCount(int id) const override;
+    int ListGetCurSel(int id) const override;
+    void ListSetCurSel(int id, int row) override;
+    std::string ListGetItemText(int id, int row, int column) const override;
     std::string GetCaption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     void SetIcon(IconHandle icon, bool bigIcon) override;
@@ -85,6 +93,10 @@ class HeadlessWindow : public DialogWindow {
     bool Ended() const { return ended_; }
     int Result() const { return result_; }
 
+    // A key pressed on the control: Up, Down, Page Up and Page Down move a list view's
+    // selection, also from an edit the dialog tied to the list; other keys do nothing here.
+    void KeyDown(int id, int virtualKey);
+
     // Sends a message to the dialog; what it leaves to the default processing gets it.
     LRESULT Send(const Message& message);
     // Paints the window; returns what the paint drew.
@@ -103,6 +115,8 @@ class HeadlessWindow : public DialogWindow {
   private:
     class Painter;
     const HeadlessControl& ComboBox(int id) const;
+    const HeadlessControl& ListView(int id) const;
+    HeadlessControl& ListView(int id);
     void DefaultProcessing(const Message& message);
     std::string Describe(int id) const;
 

@@ -41,6 +41,9 @@ ControlKind KindOfClass(const std::string& className, const std::set<std::string
     if (EqualsNoCase(className, "msctls_updown32")) {
         return ControlKind::kUpDown;
     }
+    if (EqualsNoCase(className, "SysListView32")) {
+        return ControlKind::kListView;
+    }
     throw FrameworkError("resource script line " + std::to_string(line) +
                          ": unsupported control class \"" + className + "\"");
 }

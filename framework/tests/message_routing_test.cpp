@@ -52,6 +52,39 @@ TEST_P(MessageRouting, SpinHandlerGetsDeltaAndSetsResultCell) {
                                   "step 1", "load", "step 0"));
 }
 
+// Keys in an edit tied to a list move the list's selection, never past either end; an edit not
+// tied keeps them. The list asks the dialog for the texts it shows.
+TEST_P(MessageRouting, ListKeysFromATiedEditStopAtTheEnds) {
+    CTestDlg dlg(log_);
+    ui_.ExpectModal(IDD_TEST, [&dlg](fw::DialogDriver& d) {
+        dlg.ListSetColumns(IDC_ROWS, {{"Row", 40, false}, {"Column", 40, true}});
+        dlg.ListSetRowCount(IDC_ROWS, 30);
+        dlg.RouteListKeys(IDC_NAME, IDC_ROWS);
+        dlg.ListSetCurSel(IDC_ROWS, 0);
+        d.PressKey(IDC_NAME, fw::kVkUp);
+        EXPECT_EQ(d.ListSelection(IDC_ROWS), 0);
+        d.PressKey(IDC_NAME, fw::kVkDown);
+        EXPECT_EQ(d.ListSelection(IDC_ROWS), 1);
+        d.PressKey(IDC_COUNT, fw::kVkDown);
+        EXPECT_EQ(d.ListSelection(IDC_ROWS), 1);
+        for (int i = 0; i < 30; ++i)
+            d.PressKey(IDC_NAME, fw::kVkPageDown);
+        EXPECT_EQ(d.ListSelection(IDC_ROWS), 29);
+        d.PressKey(IDC_NAME, fw::kVkPageUp);
+        EXPECT_LT(d.ListSelection(IDC_ROWS), 28);  // a page, not a row
+        for (int i = 0; i < 30; ++i)
+            d.PressKey(IDC_NAME, fw::kVkPageUp);
+        EXPECT_EQ(d.ListSelection(IDC_ROWS), 0);
+        EXPECT_EQ(d.ListText(IDC_ROWS, 7, 1), "row 7 column 1");
+        dlg.ListSetRowCount(IDC_ROWS, 3);
+        dlg.ListSetCurSel(IDC_ROWS, 3);
+        EXPECT_EQ(d.ListSelection(IDC_ROWS), -1);
+        EXPECT_EQ(d.ListRowCount(IDC_ROWS), 3);
+        d.Close();
+    });
+    dlg.DoModal();
+}
+
 TEST_P(MessageRouting, SelectionChangeReachesItsHandler) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {

@@ -33,7 +33,7 @@ TEST(ResourceScript, FixtureTemplates) {
     EXPECT_EQ(dialog.width, 200);
     EXPECT_EQ(dialog.height, 120);
     EXPECT_TRUE(dialog.HasStyle("WS_SYSMENU"));
-    ASSERT_EQ(dialog.controls.size(), 14u);
+    ASSERT_EQ(dialog.controls.size(), 15u);
 
     const ControlTemplate& icon = dialog.controls[0];
     EXPECT_EQ(icon.id, fw::kIdcStatic);
@@ -44,6 +44,7 @@ TEST(ResourceScript, FixtureTemplates) {
     EXPECT_TRUE(extra->HasStyle("WS_TABSTOP"));
     EXPECT_EQ(dialog.FindControl(IDC_FRAME)->kind, ControlKind::kGroupBox);
     EXPECT_EQ(dialog.FindControl(IDC_STEP)->kind, ControlKind::kUpDown);
+    EXPECT_EQ(dialog.FindControl(IDC_ROWS)->kind, ControlKind::kListView);
     EXPECT_EQ(dialog.FindControl(IDC_TITLE)->text, "template title");
     EXPECT_EQ(dialog.FindControl(fw::kIdOk)->x, 140);
     EXPECT_THAT(dialog.initItems, ElementsAre(Pair(IDC_FRUIT, "pear"), Pair(IDC_FRUIT, "Apple"),
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Dialog("  CONTROL \"\", IDC_Q, \"Edit\", WS_TABSTOP, 1, 1, 10, 10\n"),
                   "line 4: unknown symbol IDC_Q"},
         BadScript{"UnknownClass",
-                  Dialog("  CONTROL \"\", IDC_A, \"SysListView32\", 0, 1, 1, 10, 10\n"),
+                  Dialog("  CONTROL \"\", IDC_A, \"SysTreeView32\", 0, 1, 1, 10, 10\n"),
                   "unsupported control class"},
         BadScript{"DuplicateId",
                   Dialog("  CONTROL \"\", IDC_A, \"Edit\", 0, 1, 1, 10, 10\n"

@@ -44,6 +44,10 @@ int CTestDlg::OnCreate() {
     return createResult;
 }
 
+std::string CTestDlg::ListCellText(int, int row, int column) const {
+    return "row " + std::to_string(row) + " column " + std::to_string(column);
+}
+
 bool CTestDlg::OnInitDialog() {
     log_.push_back("init");
     fw::CDialog::OnInitDialog();

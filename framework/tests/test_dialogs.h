@@ -30,6 +30,7 @@ constexpr int IDC_OPEN = 1007;      // button: opens the child dialog
 constexpr int IDC_EXTRA = 1008;     // button, hidden at start
 constexpr int IDC_READONLY = 1009;  // read-only edit
 constexpr int IDC_FRAME = 1010;     // group box
+constexpr int IDC_ROWS = 1011;      // list view, owner data
 constexpr int IDI_TEST = 210;
 constexpr int IDS_TEST_ABOUT = 300;
 constexpr unsigned IDM_ABOUTBOX = 16;
@@ -48,6 +49,8 @@ class CTestDlg : public fw::CDialog {
     bool touchControlInCreate = false;
     bool openBrokenChild = false;  // IDC_OPEN runs a dialog that binds a missing control
     fw::IconHandle m_hIcon;
+
+    std::string ListCellText(int id, int row, int column) const override;
 
   protected:
     std::vector<std::string>& log_;

@@ -27,6 +27,12 @@ static_assert(kWmNull == WM_NULL && kWmCreate == WM_CREATE && kWmPaint == WM_PAI
 static_assert(kBnClicked == BN_CLICKED && kCbnSelChange == CBN_SELCHANGE && kEnChange == EN_CHANGE,
               "command notifications");
 static_assert(kUdnDeltaPos == static_cast<int>(UDN_DELTAPOS), "up-down notification");
+static_assert(kNmDblClk == static_cast<int>(NM_DBLCLK) &&
+                  kLvnColumnClick == static_cast<int>(LVN_COLUMNCLICK),
+              "list-view notifications");
+static_assert(kVkPageUp == VK_PRIOR && kVkPageDown == VK_NEXT && kVkUp == VK_UP &&
+                  kVkDown == VK_DOWN,
+              "virtual keys");
 static_assert(kScSize == SC_SIZE && kScMove == SC_MOVE && kScMinimize == SC_MINIMIZE &&
                   kScMaximize == SC_MAXIMIZE && kScClose == SC_CLOSE && kScRestore == SC_RESTORE,
               "system commands");

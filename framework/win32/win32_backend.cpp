@@ -82,7 +82,8 @@ class MessageFilterScope {
         Win32DialogWindow& top = *g_filteringBackend->running_.back();
         const bool toTop = message.hwnd == top.Handle() || IsChild(top.Handle(), message.hwnd);
         try {
-            if (toTop && top.Opened() && !top.Ended() && top.TranslateShortcut(message)) {
+            if (toTop && top.Opened() && !top.Ended() &&
+                (top.TranslateShortcut(message) || top.TranslateListKey(message))) {
                 return TRUE;
             }
         } catch (...) {

@@ -54,7 +54,8 @@ HWND Win32DialogDriver::Reachable(int id, ControlKind kind) const {
     return control;
 }
 
-::LRESULT Win32DialogDriver::Act(HWND target, UINT message, WPARAM wParam, ::LPARAM lParam) {
+::LRESULT Win32DialogDriver::Act(HWND target, UINT message, WPARAM wParam, ::LPARAM lParam,
+                                 bool post) {
     // Ends the action on every way out and takes back what a handler threw meanwhile.
     struct ActionScope {
         Win32DialogWindow& window;
@@ -68,7 +69,11 @@ HWND Win32DialogDriver::Reachable(int id, ControlKind kind) const {
     {
         window_.BeginAction();
         ActionScope action{window_, failure};
-        result = SendMessageA(target, message, wParam, lParam);
+        if (post) {
+            PostMessageA(target, message, wParam, lParam);
+        } else {
+            result = SendMessageA(target, message, wParam, lParam);
+        }
         if (!window_.ActionFailed()) {
             Settle();
         }
@@ -93,6 +98,10 @@ void Win32DialogDriver::Settle() {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // for the modal loops to see
             return;
+        }
+        // As the dialog's modal loop does: the message filter first (the dialog's shortcuts).
+        if (CallMsgFilterA(&msg, MSGF_DIALOGBOX)) {
+            continue;
         }
         if (!IsDialogMessageA(window_.Handle(), &msg)) {
             TranslateMessage(&msg);
@@ -152,6 +161,12 @@ void Win32DialogDriver::SysCommand(unsigned id) {
         throw FrameworkError("system command " + std::to_string(id) + " is not in the system menu");
     }
     Act(dialog, WM_SYSCOMMAND, id, 0);
+}
+
+// The key goes through the queue, where the modal loop's filter and the dialog manager see it.
+void Win32DialogDriver::PressKey(int id, int virtualKey) {
+    HWND control = Reachable(id, window_.Kind(id));
+    Act(control, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1, true);
 }
 
 void Win32DialogDriver::Close() {

@@ -28,6 +28,7 @@ class Win32DialogDriver : public WindowDialogDriver {
     void Type(int id, const std::string& text) override;
     void Select(int id, int index) override;
     void SysCommand(unsigned id) override;
+    void PressKey(int id, int virtualKey) override;
     void Close() override;
 
     int Focus() const override;
@@ -40,8 +41,9 @@ class Win32DialogDriver : public WindowDialogDriver {
     HWND Reachable() const;
     // Throws unless the user could act on the control as this kind; returns it.
     HWND Reachable(int id, ControlKind kind) const;
-    // Sends the message, delivers what it left queued, rethrows a handler's exception.
-    ::LRESULT Act(HWND target, UINT message, WPARAM wParam, ::LPARAM lParam);
+    // Sends (or posts) the message, delivers what it left queued, rethrows a handler's
+    // exception.
+    ::LRESULT Act(HWND target, UINT message, WPARAM wParam, ::LPARAM lParam, bool post = false);
     void Settle();
 
     Win32UiDriver& driver_;

@@ -64,6 +64,8 @@ bool KindOfWindow(HWND control, ControlKind* kind) {
         *kind = ControlKind::kComboBox;
     } else if (SameClass(base, UPDOWN_CLASSA)) {
         *kind = ControlKind::kUpDown;
+    } else if (SameClass(base, WC_LISTVIEWA)) {
+        *kind = ControlKind::kListView;
     } else {
         return false;
     }
@@ -247,12 +249,38 @@ INT_PTR Win32DialogWindow::Route(const Message& message) {
     return TRUE;
 }
 
-// Up-down notifications only: the dialog sees its own copy of the record, and what the handler
-// changes in it goes back to the control.
+// Up-down notifications: the dialog sees its own copy of the record, and what the handler
+// changes in it goes back to the control. List views: their requests for cell texts, double
+// clicks and clicks on a column's header.
 INT_PTR Win32DialogWindow::Notify(::LPARAM lParam) {
     const auto* header = reinterpret_cast<const ::NMHDR*>(lParam);
-    if (header == nullptr || header->code != UDN_DELTAPOS) {
+    if (header == nullptr) {
         return FALSE;
+    }
+    Message notify;
+    notify.message = kWmNotify;
+    notify.id = static_cast<int>(header->idFrom);
+    notify.code = static_cast<int>(header->code);
+    switch (header->code) {
+        case LVN_GETDISPINFOA:
+        case LVN_GETDISPINFOW:
+            FillListCell(lParam);
+            return TRUE;
+        case LVN_COLUMNCLICK:
+            notify.index = reinterpret_cast<const ::NMLISTVIEW*>(lParam)->iSubItem;
+            return Route(notify);
+        case NM_DBLCLK: {
+            ControlKind kind = ControlKind::kStatic;
+            if (!KindOfWindow(header->hwndFrom, &kind) || kind != ControlKind::kListView) {
+                return FALSE;
+            }
+            notify.index = reinterpret_cast<const ::NMITEMACTIVATE*>(lParam)->iItem;
+            return Route(notify);
+        }
+        case UDN_DELTAPOS:
+            break;
+        default:
+            return FALSE;
     }
     auto* native = reinterpret_cast<::NMUPDOWN*>(lParam);
     fw::NMUPDOWN record;
@@ -260,15 +288,35 @@ INT_PTR Win32DialogWindow::Notify(::LPARAM lParam) {
     record.hdr.code = kUdnDeltaPos;
     record.iPos = native->iPos;
     record.iDelta = native->iDelta;
-    Message notify;
-    notify.message = kWmNotify;
-    notify.id = record.hdr.idFrom;
-    notify.code = kUdnDeltaPos;
     notify.upDown = &record;
     const INT_PTR handled = Route(notify);
     native->iPos = record.iPos;
     native->iDelta = record.iDelta;
     return handled;
+}
+
+// A list view asks for the text of one cell it is about to show. The list sends the ANSI or the
+// Unicode form of the request depending on what the dialog said it takes; both are served.
+void Win32DialogWindow::FillListCell(::LPARAM lParam) {
+    const auto* header = reinterpret_cast<const ::NMHDR*>(lParam);
+    const int id = static_cast<int>(header->idFrom);
+    if (header->code == LVN_GETDISPINFOA) {
+        ::LVITEMA& item = reinterpret_cast<::NMLVDISPINFOA*>(lParam)->item;
+        if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+            const std::string text = dialog_.ListCellText(id, item.iItem, item.iSubItem);
+            lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+        }
+        return;
+    }
+    ::LVITEMW& item = reinterpret_cast<::NMLVDISPINFOW*>(lParam)->item;
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        const std::string text = dialog_.ListCellText(id, item.iItem, item.iSubItem);
+        const int written =
+            MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax);
+        if (written == 0) {
+            item.pszText[item.cchTextMax - 1] = L'\0';  // cut off: keep what fitted
+        }
+    }
 }
 
 INT_PTR Win32DialogWindow::Paint() {
@@ -419,6 +467,83 @@ void Win32DialogWindow::SetIcon(IconHandle icon, bool bigIcon) {
 bool Win32DialogWindow::HasSystemMenu() const {
     return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_SYSMENU) != 0;
 }
+
+HWND Win32DialogWindow::ListView(int id) const {
+    if (Kind(id) != ControlKind::kListView) {
+        throw FrameworkError(Describe(id) + " is not a list view");
+    }
+    return Control(id);
+}
+
+void Win32DialogWindow::ListSetColumns(int id, const std::vector<ListColumn>& columns) {
+    HWND list = ListView(id);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    while (SendMessageA(list, LVM_DELETECOLUMN, 0, 0) != FALSE) {
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        RECT width = {0, 0, columns[i].width, 0};
+        MapDialogRect(hwnd_, &width);
+        std::string title = columns[i].title;
+        ::LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.fmt = columns[i].alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.cx = width.right;
+        column.pszText = &title[0];
+        column.iSubItem = static_cast<int>(i);
+        if (SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<::LPARAM>(&column)) < 0) {
+            throw FrameworkError("column \"" + title + "\" could not be added to " + Describe(id));
+        }
+    }
+}
+
+void Win32DialogWindow::ListSetRowCount(int id, int count) {
+    SendMessageA(ListView(id), LVM_SETITEMCOUNT, static_cast<WPARAM>(count < 0 ? 0 : count), 0);
+}
+
+int Win32DialogWindow::ListGetRowCount(int id) const {
+    return static_cast<int>(SendMessageA(ListView(id), LVM_GETITEMCOUNT, 0, 0));
+}
+
+int Win32DialogWindow::ListGetCurSel(int id) const {
+    return static_cast<int>(
+        SendMessageA(ListView(id), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void Win32DialogWindow::ListSetCurSel(int id, int row) {
+    HWND list = ListView(id);
+    ::LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<::LPARAM>(&state));
+    if (row < 0 || row >= ListGetRowCount(id)) {
+        return;
+    }
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<::LPARAM>(&state));
+    SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+std::string Win32DialogWindow::ListGetItemText(int id, int row, int column) const {
+    HWND list = ListView(id);
+    if (row < 0 || row >= ListGetRowCount(id) || column < 0) {
+        throw FrameworkError(Describe(id) + " has no row " + std::to_string(row));
+    }
+    std::vector<char> text(256);
+    for (;;) {
+        ::LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(text.size());
+        const ::LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                              reinterpret_cast<::LPARAM>(&item));
+        if (length < 0 || static_cast<std::size_t>(length) < text.size() - 1) {
+            return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+        }
+        text.resize(text.size() * 2);  // it may have been cut off: try a larger buffer
+    }
+}
+
 HMENU Win32DialogWindow::SystemMenu() const {
     HMENU menu = HasSystemMenu() ? GetSystemMenu(hwnd_, FALSE) : nullptr;
     if (menu == nullptr) {
@@ -523,7 +648,8 @@ bool Win32DialogWindow::TranslateShortcut(const MSG& message) {
         return false;
     }
     ControlKind kind = ControlKind::kStatic;
-    if (message.hwnd != hwnd_ && KindOfWindow(message.hwnd, &kind) && kind == ControlKind::kEdit) {
+    if (message.hwnd != hwnd_ && KindOfWindow(message.hwnd, &kind) && kind == ControlKind::kEdit &&
+        EditKeepsCtrlKey(static_cast<char>(message.wParam))) {
         return false;  // the edit copies and pastes its own text
     }
     const unsigned command = dialog_.CtrlKeyCommand(static_cast<char>(message.wParam));
@@ -535,6 +661,22 @@ bool Win32DialogWindow::TranslateShortcut(const MSG& message) {
     if (!repeated) {
         PostMessageA(hwnd_, WM_SYSCOMMAND, command, 0);
     }
+    return true;
+}
+
+bool Win32DialogWindow::TranslateListKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.hwnd == hwnd_) {
+        return false;
+    }
+    if (message.wParam != VK_UP && message.wParam != VK_DOWN && message.wParam != VK_PRIOR &&
+        message.wParam != VK_NEXT) {
+        return false;
+    }
+    const int listId = dialog_.ListKeysTarget(GetDlgCtrlID(message.hwnd));
+    if (listId == 0) {
+        return false;
+    }
+    SendMessageA(ListView(listId), WM_KEYDOWN, message.wParam, message.lParam);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/backend.h"
 #include "framework/message.h"
@@ -40,6 +41,12 @@ class Win32DialogWindow : public DialogWindow {
     int ComboGetCurSel(int id) const override;
     int ComboSetCurSel(int id, int index) override;
     std::string ComboGetItemText(int id, int index) const override;
+    void ListSetColumns(int id, const std::vector<ListColumn>& columns) override;
+    void ListSetRowCount(int id, int count) override;
+    int ListGetRowCount(int id) const override;
+    int ListGetCurSel(int id) const override;
+    void ListSetCurSel(int id, int row) override;
+    std::string ListGetItemText(int id, int row, int column) const override;
     std::string GetCaption() const override;
     void SetCaption(const std::string& caption) override;
     void SetIcon(IconHandle icon, bool bigIcon) override;
@@ -62,6 +69,9 @@ class Win32DialogWindow : public DialogWindow {
     // before the dialog manager: true when it is one of the dialog's Ctrl+letter shortcuts, which
     // is then posted as its system command and goes no further.
     bool TranslateShortcut(const MSG& message);
+    // Likewise for a list key in an edit the dialog tied to a list: true when it went to the
+    // list instead.
+    bool TranslateListKey(const MSG& message);
 
     CDialog& Dialog() const { return dialog_; }
     int TemplateId() const { return templateId_; }
@@ -99,6 +109,8 @@ class Win32DialogWindow : public DialogWindow {
     INT_PTR Paint();
     void Fail(std::exception_ptr failure);
     HWND ComboBox(int id) const;
+    HWND ListView(int id) const;
+    void FillListCell(::LPARAM lParam);
     HMENU SystemMenu() const;
 
     Win32Backend& backend_;

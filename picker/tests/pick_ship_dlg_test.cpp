@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/afx.h"
+#include "framework/headless/headless_dialog_driver.h"
 #include "res/resource.h"
 #include "tests/support/ui_harness.h"
 
@@ -443,6 +444,59 @@ TEST_P(PickShipScenario, FighterSpecsShowTheTypesWeaponsOnlyWithFightersOnShow) 
         ::testing::ElementsAre(
             fw::MessageBoxRecord{"Wasp:\n\n1xPh3\n", app, fw::kMbOk, fw::kIdOk, IDD_PICKSHIP},
             fw::MessageBoxRecord{"Hornet:\n\n", app, fw::kMbOk, fw::kIdOk, IDD_PICKSHIP}));
+}
+
+// Find Ship lists the sequence and narrows it as the user types; the chosen ship is shown as the
+// ship step shows it, and the spin steps on from it. Cancel leaves the ship on show.
+TEST_P(PickShipScenario, FindShipShowsTheChosenShipAsTheShipStepWould) {
+    CPickShipDlg dlg(nullptr, ships, fighters);
+    dlg.ShowShip();
+    Run(dlg, [this](fw::DialogDriver& d) {
+        if (harness_.Kind() == testsupport::UiKind::kHeadless) {
+            const auto menu = fw::headless::AsHeadless(d).SystemMenu();
+            ASSERT_EQ(menu.size(), 2u);
+            EXPECT_EQ(menu[1].text, "&Find Ship...\tCtrl+F");
+        }
+        d.Spin(IDC_MARINES_SPIN, -1);  // a loadout that the step drops
+        ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) {
+            EXPECT_EQ(f.Text(IDC_FIND_COUNT), "3 of 3 ships");
+            EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 0);
+            EXPECT_EQ(f.Focus(), IDC_FIND_TEXT);
+            f.Type(IDC_FIND_TEXT, "cv AR");  // CV-Aerie's "Carrier", CV-Bulwark
+            EXPECT_EQ(f.Text(IDC_FIND_COUNT), "2 of 3 ships");
+            EXPECT_EQ(f.ListText(IDC_FIND_LIST, 1, 0), "CV-Bulwark");
+            EXPECT_EQ(f.ListText(IDC_FIND_LIST, 1, 2), "Battleship");
+            f.PressKey(IDC_FIND_TEXT, fw::kVkDown);
+            EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 1);
+            f.Click(fw::kIdOk);
+        });
+        if (harness_.Kind() == testsupport::UiKind::kHeadless) {
+            // A read-only edit has no use for Ctrl+F: the shortcut works from it too.
+            fw::headless::AsHeadless(d).MoveFocus(IDC_MARINES);
+            fw::headless::AsHeadless(d).PressCtrlKey('F');
+        } else
+            d.SysCommand(IDM_FIND_SHIP);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Bulwark");
+        EXPECT_EQ(d.Text(IDC_BPV), "200");
+        EXPECT_EQ(d.Text(IDC_ADJUSTED_BPV), "200");
+        EXPECT_EQ(d.Text(IDC_HULL_CLASS), "Battleship");
+        EXPECT_EQ(d.Text(IDC_MARINES), "0");
+
+        d.Spin(IDC_SHIP_SPIN, 1);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Aerie");
+        ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) {
+            EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 1);  // the ship on show
+            f.Type(IDC_FIND_TEXT, "zzz");
+            EXPECT_EQ(f.Text(IDC_FIND_COUNT), "0 of 3 ships");
+            f.Click(fw::kIdOk);  // nothing to choose: it stays open
+            f.Type(IDC_FIND_TEXT, "bulwark");
+            f.Close();
+        });
+        d.SysCommand(IDM_FIND_SHIP);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Aerie");
+        EXPECT_EQ(d.Text(IDC_FIGHTER_TYPE), "Wasp");
+        d.Close();
+    });
 }
 
 TEST_P(PickShipScenario, EmptyCatalogueOpensWithNothingAndHandsNothingBack) {

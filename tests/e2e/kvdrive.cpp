@@ -21,6 +21,10 @@ namespace kvdrive {
 namespace {
 
 const DWORD kPollIntervalMs = 50;
+// The first moments of a wait are polled more often, so that a timed step ('elapsed') sees a
+// window or a text soon after it appears.
+const DWORD kQuickPollMs = 1;
+const DWORD kQuickPollPeriodMs = 200;
 const DWORD kDefaultTimeoutMs = 10000;
 
 const char kUsage[] =
@@ -42,7 +46,8 @@ const char kUsage[] =
     "  select ID N                      expect-msgbox TEXT [CAPTION]  press OK|Cancel|Yes|No|...\n"
     "  expect-no-window WIN             wait-exit [MS]                screenshot NAME\n"
     "  ctrl-key LETTER                  open-system-menu              menu-key LETTER\n"
-    "  expect-clipboard TEXT\n";
+    "  expect-clipboard TEXT            keys TEXT                     key Up|Down|Enter|...\n"
+    "  click-column ID INDEX            mark                          elapsed LABEL MS\n";
 
 class Deadline {
   public:
@@ -52,6 +57,7 @@ class Deadline {
         return elapsed >= length_ ? 0 : length_ - elapsed;
     }
     bool Passed() const { return Remaining() == 0; }
+    DWORD Elapsed() const { return GetTickCount() - start_; }
 
   private:
     DWORD start_;
@@ -70,7 +76,7 @@ bool PollUntil(const Deadline& deadline, Check check) {
         if (passed) {
             return false;
         }
-        Sleep(kPollIntervalMs);
+        Sleep(deadline.Elapsed() < kQuickPollPeriodMs ? kQuickPollMs : kPollIntervalMs);
     }
 }
 
@@ -158,6 +164,21 @@ class Driver {
                 return;
             case Kind::kExpectClipboard:
                 ExpectClipboard(step.text);
+                return;
+            case Kind::kKeys:
+                Keys(step.text);
+                return;
+            case Kind::kKey:
+                Key(static_cast<WORD>(step.number));
+                return;
+            case Kind::kClickColumn:
+                ClickColumn(step.id, static_cast<int>(step.number));
+                return;
+            case Kind::kMark:
+                QueryPerformanceCounter(&mark_);
+                return;
+            case Kind::kElapsed:
+                Elapsed(step.text, step.number);
                 return;
         }
     }
@@ -339,12 +360,18 @@ class Driver {
         }
     }
 
+    // A combo box's selection, or the first selected row of a list view.
     void ExpectSelection(int id, long expected) {
         HWND control = Control(id);
-        RequireClass(control, id, "ComboBox");
+        const bool list = lstrcmpiA(ClassName(control).c_str(), WC_LISTVIEWA) == 0;
+        if (!list) {
+            RequireClass(control, id, "ComboBox");
+        }
         long seen = 0;
         if (!PollUntil(NewDeadline(), [&] {
-                seen = static_cast<long>(Send(control, CB_GETCURSEL, 0, 0));
+                seen = static_cast<long>(
+                    list ? Send(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)
+                         : Send(control, CB_GETCURSEL, 0, 0));
                 return seen == expected;
             })) {
             throw Failure{"control " + std::to_string(id) + " has selection " +
@@ -412,9 +439,8 @@ class Driver {
         Settle(window);
     }
 
-    // Real key presses through the system's input: Ctrl down, the letter down and up, Ctrl up,
-    // once the addressed window is the foreground window.
-    void CtrlKey(char letter) {
+    // Makes the addressed window the foreground window, which real key presses go to.
+    HWND ForegroundWindow() {
         HWND window = UsableWindow();
         if (!PollUntil(NewDeadline(), [&] {
                 SetForegroundWindow(window);
@@ -422,19 +448,98 @@ class Driver {
             })) {
             throw Failure{addressedName_ + " does not become the foreground window"};
         }
-        INPUT keys[4] = {};
-        const WORD codes[4] = {VK_CONTROL, static_cast<WORD>(letter), static_cast<WORD>(letter),
-                               VK_CONTROL};
-        for (int i = 0; i < 4; ++i) {
+        return window;
+    }
+
+    // Presses the keys through the system's input: each one down in order, then up in reverse.
+    void PressTogether(std::vector<WORD> codes) {
+        std::vector<INPUT> keys(codes.size() * 2);
+        for (size_t i = 0; i < codes.size(); ++i) {
             keys[i].type = INPUT_KEYBOARD;
             keys[i].ki.wVk = codes[i];
-            keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+            INPUT& up = keys[keys.size() - 1 - i];
+            up.type = INPUT_KEYBOARD;
+            up.ki.wVk = codes[i];
+            up.ki.dwFlags = KEYEVENTF_KEYUP;
         }
-        if (SendInput(4, keys, sizeof(INPUT)) != 4) {
+        const UINT count = static_cast<UINT>(keys.size());
+        if (SendInput(count, keys.data(), sizeof(INPUT)) != count) {
             throw Failure{"the keys could not be sent (error " + std::to_string(GetLastError()) +
                           ")"};
         }
+    }
+
+    // Real key presses: Ctrl down, the letter down and up, Ctrl up.
+    void CtrlKey(char letter) {
+        HWND window = ForegroundWindow();
+        PressTogether({VK_CONTROL, static_cast<WORD>(letter)});
         Settle(window);
+    }
+
+    // Types the text on the keyboard, one key press (with Shift where needed) per character.
+    void Keys(const std::string& text) {
+        HWND window = ForegroundWindow();
+        for (char c : text) {
+            const SHORT scan = VkKeyScanA(c);
+            if (scan == -1 || (HIBYTE(scan) & ~1) != 0) {
+                throw Failure{"no plain key types " + Quote(std::string(1, c))};
+            }
+            if ((HIBYTE(scan) & 1) != 0) {
+                PressTogether({VK_SHIFT, LOBYTE(scan)});
+            } else {
+                PressTogether({LOBYTE(scan)});
+            }
+        }
+        Settle(window);
+    }
+
+    void Key(WORD code) {
+        HWND window = ForegroundWindow();
+        PressTogether({code});
+        Settle(window);
+    }
+
+    // Clicks the header of a list view's column, in the middle of the column.
+    void ClickColumn(int id, int column) {
+        HWND list = UsableControl(id);
+        RequireClass(list, id, WC_LISTVIEWA);
+        HWND header = reinterpret_cast<HWND>(Send(list, LVM_GETHEADER, 0, 0));
+        const int columns =
+            header == nullptr ? 0 : static_cast<int>(Send(header, HDM_GETITEMCOUNT, 0, 0));
+        if (column >= columns) {
+            throw Failure{"list " + std::to_string(id) + " has " + std::to_string(columns) +
+                          " columns, no column " + std::to_string(column)};
+        }
+        int x = 0;
+        for (int i = 0; i < column; ++i) {
+            x += static_cast<int>(Send(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        }
+        x += static_cast<int>(Send(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)) / 2;
+        RECT client;
+        GetClientRect(header, &client);
+        const LPARAM point = MAKELPARAM(x, client.bottom / 2);
+        Send(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        Send(header, WM_LBUTTONUP, 0, point);
+        Settle(Addressed());
+    }
+
+    // The time since 'mark'; fails when it is longer than `limitMs`.
+    void Elapsed(const std::string& label, long limitMs) {
+        LARGE_INTEGER now;
+        LARGE_INTEGER frequency;
+        QueryPerformanceCounter(&now);
+        QueryPerformanceFrequency(&frequency);
+        if (mark_.QuadPart == 0) {
+            throw Failure{"no 'mark' before 'elapsed'"};
+        }
+        const double ms = static_cast<double>(now.QuadPart - mark_.QuadPart) * 1000.0 /
+                          static_cast<double>(frequency.QuadPart);
+        std::printf("kvdrive: %s: %.1f ms\n", label.c_str(), ms);
+        std::fflush(stdout);
+        if (ms > static_cast<double>(limitMs)) {
+            throw Failure{label + " took " + std::to_string(ms) + " ms, more than " +
+                          std::to_string(limitMs)};
+        }
     }
 
     // Opens the addressed window's system menu as Alt+Space does and waits until it is shown.
@@ -602,6 +707,7 @@ class Driver {
     bool screenshots_;
     HWND addressed_ = nullptr;
     std::string addressedName_;
+    LARGE_INTEGER mark_ = {};  // QueryPerformanceCounter at the last 'mark'
     HWND beforeBox_ = nullptr;
     std::string beforeBoxName_;
 };

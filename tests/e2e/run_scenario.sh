@@ -151,6 +151,7 @@ export KV_E2E_GAME=$game
 export KV_E2E_DEMO=$root/demo/HalvaneReach
 export KV_E2E_ARTIFACTS=$artifacts
 export KV_E2E_RUN=$run
+export KV_E2E_BUILD=$build
 if [ -f "$here/scenarios/$name.setup.sh" ]; then
   bash "$here/scenarios/$name.setup.sh"
 fi

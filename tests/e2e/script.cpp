@@ -146,6 +146,11 @@ const ButtonName kMessageBoxButtons[11] = {
     {"OK", 1}, {"Cancel", 2}, {"Abort", 3}, {"Retry", 4},     {"Ignore", 5},   {"Yes", 6},
     {"No", 7}, {"Close", 8},  {"Help", 9},  {"TryAgain", 10}, {"Continue", 11}};
 
+// Virtual-key codes, as <windows.h> defines them.
+const KeyName kKeyNames[7] = {{"Up", 0x26},       {"Down", 0x28},  {"PageUp", 0x21},
+                              {"PageDown", 0x22}, {"Enter", 0x0D}, {"Escape", 0x1B},
+                              {"Tab", 0x09}};
+
 namespace {
 
 bool EqualsIgnoringCase(const std::string& a, const char* b) {
@@ -248,6 +253,20 @@ class StepParser {
         return Fail("expected " + std::string(yes) + " or " + no + ", not '" + word + "'");
     }
 
+    // The first argument as one of the table's names, in any letter case: its code and its
+    // name go into the step.
+    template <typename Named, size_t N>
+    bool OneOf(const Named (&table)[N], int Named::*code, const char* what, Step& step) {
+        for (const Named& entry : table) {
+            if (EqualsIgnoringCase(words_[1].text, entry.name)) {
+                step.number = entry.*code;
+                step.text = entry.name;
+                return true;
+            }
+        }
+        return Fail(std::string("no ") + what + " is called '" + words_[1].text + "'");
+    }
+
     bool Window(size_t index, WindowRef& ref) {
         const Word& word = words_[index];
         if (word.quoted) {
@@ -339,17 +358,8 @@ class StepParser {
         }
         if (name == "press") {
             step.kind = Kind::kPress;
-            if (!Arity(1, 1, "press OK|Cancel|Yes|No|Abort|Retry|Ignore|...")) {
-                return false;
-            }
-            for (const ButtonName& button : kMessageBoxButtons) {
-                if (EqualsIgnoringCase(words_[1].text, button.name)) {
-                    step.number = button.id;
-                    step.text = button.name;
-                    return true;
-                }
-            }
-            return Fail("no message-box button is called '" + words_[1].text + "'");
+            return Arity(1, 1, "press OK|Cancel|Yes|No|Abort|Retry|Ignore|...") &&
+                   OneOf(kMessageBoxButtons, &ButtonName::id, "message-box button", step);
         }
         if (name == "expect-no-window") {
             step.kind = Kind::kExpectNoWindow;
@@ -376,6 +386,29 @@ class StepParser {
         if (name == "expect-clipboard") {
             step.kind = Kind::kExpectClipboard;
             return Arity(1, 1, "expect-clipboard \"TEXT\"") && Text(1, step.text);
+        }
+        if (name == "keys") {
+            step.kind = Kind::kKeys;
+            return Arity(1, 1, "keys \"TEXT\"") && Text(1, step.text);
+        }
+        if (name == "key") {
+            step.kind = Kind::kKey;
+            return Arity(1, 1, "key Up|Down|PageUp|PageDown|Enter|Escape|Tab") &&
+                   OneOf(kKeyNames, &KeyName::code, "key", step);
+        }
+        if (name == "click-column") {
+            step.kind = Kind::kClickColumn;
+            return Arity(2, 2, "click-column ID INDEX") && Id(1, step) &&
+                   Number(2, 0, 100, step.number);
+        }
+        if (name == "mark") {
+            step.kind = Kind::kMark;
+            return Arity(0, 0, "mark");
+        }
+        if (name == "elapsed") {
+            step.kind = Kind::kElapsed;
+            return Arity(2, 2, "elapsed \"LABEL\" MS") && Text(1, step.text) &&
+                   Number(2, 1, 3600000, step.number);
         }
         if (name == "screenshot") {
             step.kind = Kind::kScreenshot;

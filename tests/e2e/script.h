@@ -31,6 +31,11 @@ enum class Kind {
     kOpenSystemMenu,
     kMenuKey,
     kExpectClipboard,
+    kKeys,
+    kKey,
+    kClickColumn,
+    kMark,
+    kElapsed,
 };
 
 // A window as a scenario names it: one of the program's dialogs, the message box on show, or
@@ -60,6 +65,13 @@ struct ButtonName {
     int id;
 };
 extern const ButtonName kMessageBoxButtons[11];
+
+// A key as "key" names it, with its virtual-key code.
+struct KeyName {
+    const char* name;
+    int code;
+};
+extern const KeyName kKeyNames[7];
 
 // Parses one script line. False with a reason when the line is not a valid command; a line
 // with nothing but blanks or a comment gives empty = true and no step.

@@ -66,7 +66,7 @@ UiHarness::UiHarness(UiKind kind, const UiResources& resources)
     // The controls the templates use, as the program's entry point registers them.
     INITCOMMONCONTROLSEX controls = {};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES;
     InitCommonControlsEx(&controls);
     ui_->win32 = std::make_unique<fw::win32::Win32Backend>();
     ui_->win32Driver = std::make_unique<fw::win32::Win32UiDriver>(*ui_->win32);
