@@ -20,11 +20,8 @@ namespace {
 constexpr unsigned kAboutCommand = IDM_ABOUTBOX;
 constexpr unsigned kCopyFleetCommand = IDM_COPY_FLEET;
 constexpr unsigned kPasteFleetCommand = IDM_PASTE_FLEET;
-constexpr bool IsOwnSystemCommand(unsigned id) {
-    return (id & 0xFFF0u) == id && id < fw::kScSize;
-}
-static_assert(IsOwnSystemCommand(kAboutCommand) && IsOwnSystemCommand(kCopyFleetCommand) &&
-                  IsOwnSystemCommand(kPasteFleetCommand),
+static_assert(fw::IsOwnSystemCommand(kAboutCommand) && fw::IsOwnSystemCommand(kCopyFleetCommand) &&
+                  fw::IsOwnSystemCommand(kPasteFleetCommand),
               "a system-menu command has its low bits set or collides with the system's");
 
 // The clipboard holds text with CR LF line ends, as every Windows program expects.
