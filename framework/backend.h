@@ -97,6 +97,9 @@ class DialogWindow {
     // the list clears the selection.
     virtual void ListSetCurSel(int id, int row) = 0;
     virtual std::string ListGetItemText(int id, int row, int column) const = 0;
+    // Marks the column the rows are sorted by in its header (an arrow up, or down for a
+    // descending order) and clears the mark of every other column; -1 marks none.
+    virtual void ListSetSortMark(int id, int column, bool descending) = 0;
 
     virtual std::string GetCaption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;

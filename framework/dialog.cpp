@@ -77,6 +77,9 @@ void CDialog::ListSetRowCount(int id, int count) {
 int CDialog::ListGetCurSel(int id) const {
     return Window().ListGetCurSel(id);
 }
+void CDialog::ListSetSortMark(int id, int column, bool descending) {
+    Window().ListSetSortMark(id, column, descending);
+}
 void CDialog::ListSetCurSel(int id, int row) {
     Window().ListSetCurSel(id, row);
 }

@@ -52,6 +52,7 @@ class CDialog {
     void ListSetRowCount(int id, int count);
     int ListGetCurSel(int id) const;
     void ListSetCurSel(int id, int row);
+    void ListSetSortMark(int id, int column, bool descending);
     // The text of a cell a list view shows. Base: empty.
     virtual std::string ListCellText(int id, int row, int column) const;
     // Up, Down, Page Up and Page Down pressed in the edit move the list's selection.

@@ -6,11 +6,12 @@
 
 namespace {
 
-// Widths in dialog units; the list is 286 wide, with room for its scroll bar.
+// Widths in dialog units; the list is 286 wide, with room for its scroll bar and for the sort
+// arrow beside a short title.
 const std::vector<fw::ListColumn>& FinderColumns() {
     static const std::vector<fw::ListColumn> columns = {
-        {"Class Name", 76, false}, {"Race", 62, false}, {"Hull Class", 70, false},
-        {"BPV", 32, true},         {"#", 30, true},
+        {"Class Name", 76, false}, {"Race", 56, false}, {"Hull Class", 70, false},
+        {"BPV", 40, true},         {"#", 28, true},
     };
     return columns;
 }
@@ -68,6 +69,7 @@ void CFindShipDlg::OnColumnClick(int column) {
     const int selected = ListGetCurSel(IDC_FIND_LIST);
     const bool hadSelection = selected >= 0 && static_cast<size_t>(selected) < m_shown.size();
     const size_t ship = hadSelection ? m_shown[static_cast<size_t>(selected)] : 0;
+    ListSetSortMark(IDC_FIND_LIST, column, m_descending);
     m_order = SortedRows(m_rows, static_cast<FinderColumn>(column), m_descending);
     m_shown = FilterRows(m_rows, m_order, m_typed);
     const auto at = std::find(m_shown.begin(), m_shown.end(), ship);

@@ -116,6 +116,21 @@ void HeadlessDialogDriver::PressKey(int id, int virtualKey) {
     window_.KeyDown(id, virtualKey);
 }
 
+void HeadlessDialogDriver::DoubleClickRow(int id, int row) {
+    HeadlessControl& list = Reachable(id, ControlKind::kListView);
+    if (row < 0 || row >= list.rowCount) {
+        throw FrameworkError("list view " + std::to_string(id) + " has no row " +
+                             std::to_string(row));
+    }
+    list.selection = row;
+    Message notify;
+    notify.message = kWmNotify;
+    notify.id = id;
+    notify.code = kNmDblClk;
+    notify.index = row;
+    window_.Send(notify);
+}
+
 void HeadlessDialogDriver::Close() {
     Reachable();
     Command(kIdCancel, kBnClicked);

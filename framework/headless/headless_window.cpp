@@ -170,6 +170,12 @@ void HeadlessWindow::ListSetCurSel(int id, int row) {
     list.selection = row >= 0 && row < list.rowCount ? row : -1;
 }
 
+void HeadlessWindow::ListSetSortMark(int id, int column, bool descending) {
+    HeadlessControl& list = ListView(id);
+    list.sortColumn = column;
+    list.sortDescending = descending;
+}
+
 std::string HeadlessWindow::ListGetItemText(int id, int row, int column) const {
     const HeadlessControl& list = ListView(id);
     if (row < 0 || row >= list.rowCount || column < 0 ||

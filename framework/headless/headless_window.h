@@ -40,6 +40,8 @@ struct HeadlessControl {
     int selection = -1;               // combo boxes and list views
     std::vector<ListColumn> columns;  // list views
     int rowCount = 0;
+    int sortColumn = -1;  // list views: the header's sort mark
+    bool sortDescending = false;
 };
 
 // A dialog window in memory: built from its template, it keeps the state of the window and of
@@ -65,6 +67,7 @@ class HeadlessWindow : public DialogWindow {
     int ListGetRowCount(int id) const override;
     int ListGetCurSel(int id) const override;
     void ListSetCurSel(int id, int row) override;
+    void ListSetSortMark(int id, int column, bool descending) override;
     std::string ListGetItemText(int id, int row, int column) const override;
     std::string GetCaption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }

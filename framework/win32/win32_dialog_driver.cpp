@@ -169,6 +169,24 @@ void Win32DialogDriver::PressKey(int id, int virtualKey) {
     Act(control, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1, true);
 }
 
+// The list view selects the row at the first click and reports the second as NM_DBLCLK, with
+// the row it hit.
+void Win32DialogDriver::DoubleClickRow(int id, int row) {
+    HWND list = Reachable(id, ControlKind::kListView);
+    if (row < 0 || row >= window_.ListGetRowCount(id)) {
+        throw FrameworkError("list view " + std::to_string(id) + " has no row " +
+                             std::to_string(row));
+    }
+    window_.ListSetCurSel(id, row);
+    RECT bounds = {};
+    bounds.left = LVIR_LABEL;
+    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<::LPARAM>(&bounds));
+    const int x = bounds.left + 2;
+    const int y = (bounds.top + bounds.bottom) / 2;
+    Act(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+}
+
 void Win32DialogDriver::Close() {
     HWND dialog = Reachable();
     Act(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),

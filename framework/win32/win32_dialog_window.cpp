@@ -496,6 +496,25 @@ void Win32DialogWindow::ListSetColumns(int id, const std::vector<ListColumn>& co
     }
 }
 
+void Win32DialogWindow::ListSetSortMark(int id, int column, bool descending) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(ListView(id), LVM_GETHEADER, 0, 0));
+    const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        ::HDITEMA item = {};
+        item.mask = HDI_FORMAT;
+        if (SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(i),
+                         reinterpret_cast<::LPARAM>(&item)) == FALSE) {
+            continue;
+        }
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == column) {
+            item.fmt |= descending ? HDF_SORTDOWN : HDF_SORTUP;
+        }
+        SendMessageA(header, HDM_SETITEMA, static_cast<WPARAM>(i),
+                     reinterpret_cast<::LPARAM>(&item));
+    }
+}
+
 void Win32DialogWindow::ListSetRowCount(int id, int count) {
     SendMessageA(ListView(id), LVM_SETITEMCOUNT, static_cast<WPARAM>(count < 0 ? 0 : count), 0);
 }

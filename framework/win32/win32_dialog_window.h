@@ -46,6 +46,7 @@ class Win32DialogWindow : public DialogWindow {
     int ListGetRowCount(int id) const override;
     int ListGetCurSel(int id) const override;
     void ListSetCurSel(int id, int row) override;
+    void ListSetSortMark(int id, int column, bool descending) override;
     std::string ListGetItemText(int id, int row, int column) const override;
     std::string GetCaption() const override;
     void SetCaption(const std::string& caption) override;

@@ -495,6 +495,15 @@ TEST_P(PickShipScenario, FindShipShowsTheChosenShipAsTheShipStepWould) {
         d.SysCommand(IDM_FIND_SHIP);
         EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Aerie");
         EXPECT_EQ(d.Text(IDC_FIGHTER_TYPE), "Wasp");
+
+        std::string first;
+        ui().ExpectModal(IDD_FIND_SHIP, [&first](fw::DialogDriver& f) {
+            first = f.ListText(IDC_FIND_LIST, 0, 0);
+            f.DoubleClickRow(IDC_FIND_LIST, 0);
+        });
+        d.SysCommand(IDM_FIND_SHIP);
+        EXPECT_NE(first, "CV-Aerie");
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE), first);
         d.Close();
     });
 }
