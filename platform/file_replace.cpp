@@ -131,7 +131,11 @@ class Replacement {
     ReplaceResult KeepCopyOf(const std::string& old) {
         const size_t slash = path_.find_last_of("\\/");
         const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
-        for (const std::string& place : {path_, files_.TemporaryDirectory() + name}) {
+        const std::string temporary = files_.TemporaryDirectory();
+        for (const std::string& place :
+             {path_, temporary.empty() ? std::string() : temporary + name}) {
+            if (place.empty())
+                continue;  // no temporary directory: never a copy in the working directory
             std::string copy;
             Handle file = 0;
             if (CreateUnique(place, ".old-", {}, copy, file) != Error::kNone)
