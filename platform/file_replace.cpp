@@ -87,7 +87,10 @@ class Replacement {
         FilePrimitives::Target parked;
         if (files_.Examine(backup, parked) && parked.exists)
             result_.oldContentsCopy = backup;
-        return Finish(Outcome::kDamaged);
+        // The new bytes stay under their own name too, and the caller hears of the file.
+        result_.leftoverFile = temporary_;
+        temporary_.clear();
+        return Ended(Outcome::kDamaged);
     }
 
     // The backup pairs with the temporary file: the same length, so it fits where that fits.
