@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of the fuzz build (build/fuzz) one after another.
-#   scripts/fuzz.sh [short]           about 6 s per target, one process: the test-suite run
+#   scripts/fuzz.sh [short]           about 6 s per target, two targets at a time: the test-suite run
 #   scripts/fuzz.sh long [SECONDS]    SECONDS per target (default 600), two parallel jobs
 # Build first: cmake --preset fuzz && cmake --build --preset fuzz
 #
@@ -84,24 +84,25 @@ summary() {
     END { printf "%-20s %10d executions %8d exec/s\n", name, runs, rate }' "${@:2}"
 }
 
-failed=()
-start=$SECONDS
-for target in "${targets[@]}"; do
-  corpus=$scratch/corpus/$target
-  artifacts=$scratch/artifacts/$target
-  log_dir=$scratch/logs/$target
+# Runs one target; its report goes to standard output, its verdict to the exit status.
+run_target() {
+  local target=$1
+  local corpus=$scratch/corpus/$target
+  local artifacts=$scratch/artifacts/$target
+  local log_dir=$scratch/logs/$target
   rm -rf "$log_dir"
   mkdir -p "$corpus" "$artifacts" "$log_dir"
-  args=(-max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=10 -rss_limit_mb=2048
-        -print_final_stats=1 -artifact_prefix="$artifacts/")
+  local args=(-max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=10
+              -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/")
+  local dict
   dict=$(dictionary "$target")
   [ -z "$dict" ] || args+=(-dict="$dict")
   # Artifacts from earlier runs do not count against this one.
-  marker=$log_dir/started
+  local marker=$log_dir/started
   touch "$marker"
 
   echo "== $target: $mode run, $seconds s"
-  status=0
+  local status=0 logs
   if [ "$mode" = long ]; then
     # With -jobs each job logs to fuzz-<n>.log in the working directory.
     (cd "$log_dir" && "$bin_dir/$target" "${args[@]}" -jobs=2 -workers=2 \
@@ -114,18 +115,46 @@ for target in "${targets[@]}"; do
   fi
   summary "$target" "${logs[@]}"
 
-  reproducers=()
+  local reproducers=() file
   while IFS= read -r -d '' file; do
     reproducers+=("$file")
   done < <(find "$artifacts" -type f -newer "$marker" -print0)
   if [ "$status" -ne 0 ] || [ ${#reproducers[@]} -gt 0 ]; then
-    failed+=("$target")
-    echo "!! $target failed (exit status $status); log: ${logs[*]}" >&2
-    grep -h -m 3 -E 'ERROR|invariant broken|runtime error' "${logs[@]}" >&2 || true
+    echo "!! $target failed (exit status $status); log: ${logs[*]}"
+    grep -h -m 3 -E 'ERROR|invariant broken|runtime error' "${logs[@]}" || true
     for file in "${reproducers[@]}"; do
-      echo "!! reproducer: $file" >&2
-      echo "!!   replay: $bin_dir/$target '$file'" >&2
+      echo "!! reproducer: $file"
+      echo "!!   replay: $bin_dir/$target '$file'"
     done
+    return 1
+  fi
+}
+
+# A short run is one process per target, two targets at a time (one per core of a small
+# machine); a long run gives each target both cores in turn. Reports print in target order.
+parallel=1
+[ "$mode" = long ] || parallel=2
+failed=()
+start=$SECONDS
+reports=$scratch/reports
+rm -rf "$reports"
+mkdir -p "$reports"
+pids=()
+for target in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$parallel" ]; do
+    wait -n || true
+  done
+  run_target "$target" >"$reports/$target" 2>&1 &
+  pids+=($!)
+done
+for i in "${!targets[@]}"; do
+  status=0
+  wait "${pids[$i]}" || status=$?
+  if [ "$status" -ne 0 ]; then
+    failed+=("${targets[$i]}")
+    cat "$reports/${targets[$i]}" >&2
+  else
+    cat "$reports/${targets[$i]}"
   fi
 done
 

@@ -4,7 +4,7 @@
 
 #include "app/catalogue_order.h"
 #include "app/catalogue_setup.h"
-#include "app/tests/ship_records.h"
+#include "gamedata/tests/ship_records.h"
 
 namespace {
 

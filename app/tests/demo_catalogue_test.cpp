@@ -11,11 +11,11 @@
 #include "app/ship_catalogue.h"
 #include "gamedata/code_tables.h"
 #include "gamedata/table_reader.h"
+#include "gamedata/tests/race_codes.h"
 #include "tests/support/wine_prefix.h"
 
 namespace {
 
-constexpr int32_t kCorvane = 16;
 constexpr int32_t kNeutral = 23;
 
 class DemoCatalogue : public ::testing::Test {

@@ -11,11 +11,11 @@
 
 #include "app/catalogue_globals.h"
 #include "app/catalogue_order.h"
-#include "app/tests/ship_records.h"
 #include "fleet/tests/kestrivar_dialog_fixture.h"
 #include "framework/dialog.h"
 #include "framework/ui_driver.h"
 #include "framework/win_app.h"
+#include "gamedata/tests/ship_records.h"
 
 #ifndef _WIN32
 #include "tests/support/wine_prefix.h"

@@ -2,7 +2,7 @@
 
 #include "app/catalogue_order.h"
 #include "app/ship_catalogue.h"
-#include "app/tests/ship_records.h"
+#include "gamedata/tests/ship_records.h"
 
 namespace {
 

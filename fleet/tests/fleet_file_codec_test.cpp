@@ -4,17 +4,12 @@
 
 #include <cstring>
 
+#include "fleet/tests/fleet_test_texts.h"
+
 namespace {
 
-// Little-endian bytes of a 32-bit value, written out independently of the codec.
-std::string Le(uint32_t v) {
-    return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff),
-                       static_cast<char>((v >> 16) & 0xff), static_cast<char>(v >> 24)};
-}
-
-std::string Padded(const std::string& text, size_t size) {
-    return text + std::string(size - text.size(), '\0');
-}
+using fleettest::Le;
+using fleettest::Padded;
 
 FleetSlot Slot(const char* ship, int32_t adjusted, const char* fighter = "") {
     FleetSlot slot;

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "fleet/tests/fleet_test_texts.h"
 #include "fleet/tests/test_machine.h"
 #include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
@@ -34,15 +35,8 @@ using ::testing::IsEmpty;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
-// Little-endian bytes of a 32-bit value, spelled out apart from the codec.
-std::string Le(uint32_t v) {
-    return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff),
-                       static_cast<char>((v >> 16) & 0xff), static_cast<char>(v >> 24)};
-}
-
-std::string Padded(const std::string& text, size_t size) {
-    return text + std::string(size - text.size(), '\0');
-}
+using fleettest::Le;
+using fleettest::Padded;
 
 // A ship whose every field differs from the others and from the other samples' fields.
 FleetSlot Ship(int n, const char* code, const char* fighter) {
@@ -95,7 +89,7 @@ void MakeReadOnly(const std::string& path, bool readOnly) {
 }
 
 // The texts the user reads, spelled out apart from the code.
-const char kSaved[] = "Fleet saved... you will now play this fleet in your next battle.";
+using fleettest::kSaved;
 const char kNotWritten[] = "Aack, could not write to C:\\Kestrivar.FLT!";
 const char kErased[] =
     "Your custom fleet settings have been erased.\n"

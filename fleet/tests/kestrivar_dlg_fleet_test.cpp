@@ -11,6 +11,7 @@
 #include "fleet/fleet_file_codec.h"
 #include "fleet/fleet_text.h"
 #include "fleet/kestrivar_dlg.h"
+#include "fleet/tests/fleet_test_texts.h"
 #include "fleet/tests/kestrivar_dialog_fixture.h"
 #include "fleet/tests/test_machine.h"
 #include "fleet/vezire_zaradud_settings.h"
@@ -25,7 +26,7 @@ using testsupport::FileExists;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
-constexpr char kSaved[] = "Fleet saved... you will now play this fleet in your next battle.";
+using fleettest::kSaved;
 
 FleetSlot Ship(const char* name, int32_t adjusted) {
     FleetSlot slot;

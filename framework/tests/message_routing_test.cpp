@@ -89,7 +89,7 @@ TEST_P(MessageRouting, SelectionChangeReachesItsHandler) {
     CTestDlg dlg(log_);
     ui_.ExpectModal(IDD_TEST, [](fw::DialogDriver& d) {
         d.Select(IDC_FRUIT, 1);
-        d.Select(IDC_SIZE, 0);  // no handler for this list
+        d.Select(IDC_SIZES, 0);  // no handler for this list
         d.Close();
     });
     dlg.DoModal();

@@ -25,8 +25,8 @@ TEST_P(ModalRuns, OpeningStateComesFromTheTemplate) {
         EXPECT_FALSE(d.IsVisible(IDC_EXTRA));
         EXPECT_TRUE(d.IsVisible(IDC_OPEN));
         EXPECT_THAT(d.Items(IDC_FRUIT), ElementsAre("Apple", "fig", "pear"));  // sorted
-        EXPECT_THAT(d.Items(IDC_SIZE), ElementsAre("Small", "Large"));         // as listed
-        EXPECT_EQ(d.Selection(IDC_SIZE), -1);
+        EXPECT_THAT(d.Items(IDC_SIZES), ElementsAre("Small", "Large"));        // as listed
+        EXPECT_EQ(d.Selection(IDC_SIZES), -1);
         d.Close();
     });
     EXPECT_EQ(dlg.DoModal(), fw::kIdCancel);

@@ -48,8 +48,8 @@ TEST(ResourceScript, FixtureTemplates) {
     EXPECT_EQ(dialog.FindControl(IDC_TITLE)->text, "template title");
     EXPECT_EQ(dialog.FindControl(fw::kIdOk)->x, 140);
     EXPECT_THAT(dialog.initItems, ElementsAre(Pair(IDC_FRUIT, "pear"), Pair(IDC_FRUIT, "Apple"),
-                                              Pair(IDC_FRUIT, "fig"), Pair(IDC_SIZE, "Small"),
-                                              Pair(IDC_SIZE, "Large")));
+                                              Pair(IDC_FRUIT, "fig"), Pair(IDC_SIZES, "Small"),
+                                              Pair(IDC_SIZES, "Large")));
 
     EXPECT_EQ(script.dialogs.at(IDD_CHILD).controls.size(), 3u);
     EXPECT_THAT(script.strings, ElementsAre(Pair(IDS_TEST_ABOUT, "&About Test...")));

@@ -8,7 +8,7 @@
 
 namespace {
 
-struct Case {
+struct CodeCase {
     std::string keyword;
     int32_t code;
 };
@@ -30,8 +30,8 @@ std::string Upper(std::string text) {
 }
 
 // Keywords give their code as written, in capitals and in small letters.
-void ExpectTable(int32_t (*lookup)(const std::string&), const std::vector<Case>& table) {
-    for (const Case& entry : table) {
+void ExpectTable(int32_t (*lookup)(const std::string&), const std::vector<CodeCase>& table) {
+    for (const CodeCase& entry : table) {
         EXPECT_EQ(lookup(entry.keyword), entry.code) << '"' << entry.keyword << '"';
         EXPECT_EQ(lookup(Upper(entry.keyword)), entry.code) << '"' << Upper(entry.keyword) << '"';
         EXPECT_EQ(lookup(Lower(entry.keyword)), entry.code) << '"' << Lower(entry.keyword) << '"';
@@ -39,8 +39,8 @@ void ExpectTable(int32_t (*lookup)(const std::string&), const std::vector<Case>&
 }
 
 // Texts that are not keywords, with the code each gives.
-void ExpectOthers(int32_t (*lookup)(const std::string&), const std::vector<Case>& cases) {
-    for (const Case& entry : cases) {
+void ExpectOthers(int32_t (*lookup)(const std::string&), const std::vector<CodeCase>& cases) {
+    for (const CodeCase& entry : cases) {
         EXPECT_EQ(lookup(entry.keyword), entry.code) << '"' << entry.keyword << '"';
     }
 }

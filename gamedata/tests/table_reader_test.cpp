@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "gamedata/tests/ship_records.h"
 #include "gamedata/tests/table_rows.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/windows_paths.h"
@@ -18,12 +19,8 @@ namespace {
 using tablerows::Cell;
 using tablerows::Ship;
 
-const std::string kEndLine = "\tThis is the last line.  End of File.\n";
-
-std::string Fighter(const std::string& race, const std::string& name, std::vector<Cell> more = {}) {
-    more.insert(more.begin(), {{1, race}, {2, name}});
-    return tablerows::FighterRow(more) + "\n";
-}
+using tablerows::Fighter;
+using tablerows::kEndLine;
 
 // Writes the two tables into a fresh directory and reads them.
 bool ReadTexts(const std::string& shipTable, const std::string& fighterTable, CatalogueLists& lists,
@@ -34,13 +31,6 @@ bool ReadTexts(const std::string& shipTable, const std::string& fighterTable, Ca
     testsupport::WriteFile(dir / "ftrlist.txt", fighterTable);
     return ReadTables(lists, windows.Of(dir / "shiplist.txt"), windows.Of(dir / "ftrlist.txt"),
                       observer);
-}
-
-std::vector<std::string> Names(const std::list<ShipSpec>& list) {
-    std::vector<std::string> names;
-    for (const ShipSpec& spec : list)
-        names.push_back(spec.className);
-    return names;
 }
 
 using Names_ = std::vector<std::string>;

@@ -49,4 +49,14 @@ inline std::string FighterRow(const std::vector<Cell>& cells) {
     return Row(kFighterColumns, cells);
 }
 
+// A fighter-table line for a fighter of the given race and name, plus further cells.
+inline std::string Fighter(const std::string& race, const std::string& name,
+                           std::vector<Cell> more = {}) {
+    more.insert(more.begin(), {{1, race}, {2, name}});
+    return FighterRow(more) + "\n";
+}
+
+// The line that ends the data of either table.
+inline const std::string kEndLine = "\tThis is the last line.  End of File.\n";
+
 }  // namespace tablerows

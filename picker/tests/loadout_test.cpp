@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "gamedata/tests/race_codes.h"
 #include "picker/spin_steps.h"
 
 namespace {
 
-constexpr int32_t kCorvane = 16;
-
 // The ship of the worked example: BPV 100, standard repairs 2, marines 6, mines 0, shuttles 2;
 // two DroA racks and one DroB rack.
-ShipSpec ExampleShip() {
+ShipSpec WorkedExample() {
     ShipSpec ship;
     ship.race = kCorvane;
     ship.bpv = 100;
@@ -42,7 +41,7 @@ int32_t Recomputed(const ShipSpec& ship, Loadout& loadout) {
 }
 
 TEST(PointValue, WorkedExample) {
-    const ShipSpec ship = ExampleShip();
+    const ShipSpec ship = WorkedExample();
     const Loadout::FighterList noFighters;
     Loadout loadout = DefaultLoadout(ship, noFighters);
     EXPECT_EQ(loadout.missileCapacity, 14);
@@ -93,7 +92,7 @@ TEST(PointValue, WorkedExample) {
 }
 
 TEST(PointValue, MediumDropsTheHalfOfAnOddCountAndTruncatesTowardZero) {
-    ShipSpec ship = ExampleShip();
+    ShipSpec ship = WorkedExample();
     Loadout loadout = DefaultLoadout(ship, {});
     loadout.missileSpeedText = kMissileMedium;
     loadout.missileCapacity = 7;
@@ -104,7 +103,7 @@ TEST(PointValue, MediumDropsTheHalfOfAnOddCountAndTruncatesTowardZero) {
 }
 
 TEST(CountedSpins, StopAtTheirBoundsAndReportWhetherHandled) {
-    ShipSpec ship = ExampleShip();
+    ShipSpec ship = WorkedExample();
     ship.repairs = 3;
     Loadout loadout = DefaultLoadout(ship, {});
     for (int i = 0; i < 9; ++i)
@@ -131,7 +130,7 @@ TEST(CountedSpins, StopAtTheirBoundsAndReportWhetherHandled) {
 }
 
 TEST(CountedSpins, ValuesOutsideTheirRangeNeverMoveFurtherOut) {
-    const ShipSpec ship = ExampleShip();  // marines 6 to 10
+    const ShipSpec ship = WorkedExample();  // marines 6 to 10
     Loadout loadout = DefaultLoadout(ship, {});
     loadout.marines = 14;  // a stored slot written for other ship data
     EXPECT_FALSE(StepMarines(loadout, ship, SpinStep::Forward).changed);
@@ -144,7 +143,7 @@ TEST(CountedSpins, ValuesOutsideTheirRangeNeverMoveFurtherOut) {
 }
 
 TEST(MissileSpins, ShipWithoutRacksChangesNothingInThePointValue) {
-    ShipSpec ship = ExampleShip();
+    ShipSpec ship = WorkedExample();
     ship.mounts.clear();
     Loadout loadout = DefaultLoadout(ship, {});
     EXPECT_EQ(loadout.missileCapacity, 0);
@@ -160,7 +159,7 @@ TEST(MissileSpins, ShipWithoutRacksChangesNothingInThePointValue) {
 }
 
 TEST(MissileSpins, TypeAndSpeedStayAtTheirEnds) {
-    Loadout loadout = DefaultLoadout(ExampleShip(), {});
+    Loadout loadout = DefaultLoadout(WorkedExample(), {});
     EXPECT_FALSE(StepMissileType(loadout, SpinStep::Back).handled);
     EXPECT_TRUE(StepMissileType(loadout, SpinStep::Forward).handled);
     EXPECT_FALSE(StepMissileType(loadout, SpinStep::Forward).handled);
@@ -183,7 +182,7 @@ class Fighters : public ::testing::Test {
 
     ShipSpec Carrier(const char* first, int32_t firstCount, const char* second,
                      int32_t secondCount) {
-        ShipSpec ship = ExampleShip();
+        ShipSpec ship = WorkedExample();
         ship.mounts.clear();
         ShipSpecCore craft;
         craft.className = first;
@@ -254,7 +253,7 @@ TEST_F(Fighters, PfsAreCarriedOneToABay) {
 
 TEST_F(Fighters, SpinsDoNothingWithoutFightersOnShow) {
     // No bays at all, and a first bay that is empty while the second is in use.
-    for (const ShipSpec& ship : {ExampleShip(), Carrier("", 0, "Hornet", 2)}) {
+    for (const ShipSpec& ship : {WorkedExample(), Carrier("", 0, "Hornet", 2)}) {
         Loadout loadout = DefaultLoadout(ship, fighters);
         EXPECT_FALSE(loadout.hasFighterType);
         EXPECT_FALSE(StepFightersPerBay(loadout, SpinStep::Forward).handled);

@@ -16,13 +16,13 @@ using testsupport::TempDir;
 using testsupport::TempWinePrefix;
 using testsupport::WineArch;
 
-const char kKey[] = "Software\\Brunvik\\Halvane Reach";
+const char kGameKey[] = "Software\\Brunvik\\Halvane Reach";
 
 TEST(WineRegistry, ReadsSystemRegOfThePrefix) {
     TempWinePrefix prefix(WineArch::kWin64);
     prefix.SetGameDirectory("C:\\Program Files\\Halvane \"Reach\"\xe9");
     std::string data;
-    ASSERT_TRUE(platform::ReadLocalMachineValue(kKey, "Directory", data));
+    ASSERT_TRUE(platform::ReadLocalMachineValue(kGameKey, "Directory", data));
     EXPECT_EQ(data, std::string("C:\\Program Files\\Halvane \"Reach\"\xe9") + '\0');
 }
 
@@ -40,17 +40,17 @@ TEST(WineRegistry, NothingToReadLeavesDataUnchanged) {
         SCOPED_TRACE(c.what);
         ScopedEnvironmentVariable winePrefix("WINEPREFIX", c.winePrefix);
         std::string data = "before";
-        EXPECT_FALSE(platform::ReadLocalMachineValue(kKey, "Directory", data));
+        EXPECT_FALSE(platform::ReadLocalMachineValue(kGameKey, "Directory", data));
         EXPECT_EQ(data, "before");
     }
 
     TempWinePrefix prefix;
     prefix.SetGameDirectory("D:\\Game");
     std::string data = "before";
-    EXPECT_FALSE(platform::ReadLocalMachineValue(kKey, "Other", data));
+    EXPECT_FALSE(platform::ReadLocalMachineValue(kGameKey, "Other", data));
     EXPECT_FALSE(platform::ReadLocalMachineValue("Software\\Brunvik", "Directory", data));
     std::filesystem::remove(prefix.path() + "/system.reg");
-    EXPECT_FALSE(platform::ReadLocalMachineValue(kKey, "Directory", data));
+    EXPECT_FALSE(platform::ReadLocalMachineValue(kGameKey, "Directory", data));
     EXPECT_EQ(data, "before");
 }
 

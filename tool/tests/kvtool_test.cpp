@@ -19,12 +19,8 @@ using tablerows::Cell;
 using tablerows::Ship;
 
 const std::string kHeader = "Header line\n";
-const std::string kEndLine = "\tThis is the last line.  End of File.\n";
-
-std::string Fighter(const std::string& race, const std::string& name, std::vector<Cell> more = {}) {
-    more.insert(more.begin(), {{1, race}, {2, name}});
-    return tablerows::FighterRow(more) + "\n";
-}
+using tablerows::Fighter;
+using tablerows::kEndLine;
 
 struct KvtoolRun {
     int status = -1;
