@@ -204,7 +204,9 @@ void CPickShipDlg::OnFindShip() {
         m_finderRows = FinderRows(m_ships);
     const auto current = static_cast<size_t>(std::distance(m_ships.begin(), m_currentShip));
     CFindShipDlg find(this, m_finderRows, current);
-    if (find.DoModal() != fw::kIdOk)
+    // Choosing the ship on show changes nothing: its loadout, changed by the user or taken from
+    // the slot, stays as it is, just as the spin never steps to the ship it shows.
+    if (find.DoModal() != fw::kIdOk || find.Chosen() == current)
         return;
     StepToShip(std::next(m_ships.begin(), static_cast<std::ptrdiff_t>(find.Chosen())));
 }

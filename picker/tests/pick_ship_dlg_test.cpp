@@ -19,14 +19,13 @@
 #include "app/catalogue_order.h"
 #include "app/catalogue_setup.h"
 #include "gamedata/table_reader.h"
+#include "gamedata/tests/race_codes.h"
 #include "tests/support/wine_prefix.h"
 #endif
 
 namespace {
 
 using ::testing::IsEmpty;
-
-constexpr int32_t kCorvane = 16;
 
 WeaponMount Mount(int32_t weapon, int32_t count) {
     WeaponMount mount;
@@ -458,6 +457,9 @@ TEST_P(PickShipScenario, FindShipShowsTheChosenShipAsTheShipStepWould) {
             EXPECT_EQ(menu[1].text, "&Find Ship...\tCtrl+F");
         }
         d.Spin(IDC_MARINES_SPIN, -1);  // a loadout that the step drops
+        ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) { f.Click(fw::kIdOk); });
+        d.SysCommand(IDM_FIND_SHIP);  // OK on the ship on show keeps its loadout
+        EXPECT_EQ(d.Text(IDC_MARINES), "7");
         ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) {
             EXPECT_EQ(f.Text(IDC_FIND_COUNT), "3 of 3 ships");
             EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 0);
