@@ -47,6 +47,9 @@ class DialogDriver {
     // A key (kVkDown...) pressed while the control has the focus, through the dialog's own
     // keyboard handling.
     virtual void PressKey(int id, int virtualKey) = 0;
+    // Characters typed in one quick burst while a list view has the focus (WM_CHAR): the list
+    // selects the row whose first column begins with them.
+    virtual void TypeInList(int id, const std::string& text) = 0;
     // A double-click on a list view's row, which the first click selects (NM_DBLCLK).
     virtual void DoubleClickRow(int id, int row) = 0;
     virtual void Close() = 0;  // Esc / close box: IDCANCEL

@@ -2,6 +2,7 @@
 
 #include "framework/framework_error.h"
 #include "framework/headless/headless_backend.h"
+#include "framework/list_find.h"
 
 namespace fw {
 namespace headless {
@@ -114,6 +115,20 @@ void HeadlessDialogDriver::PressKey(int id, int virtualKey) {
     const HeadlessControl& control = Reachable().Control(id);
     Reachable(id, control.source->kind);
     window_.KeyDown(id, virtualKey);
+}
+
+// As the list view of Common Controls searches: the first letter from the row after the
+// selection, each further letter of the burst from the selection on, around the end.
+void HeadlessDialogDriver::TypeInList(int id, const std::string& text) {
+    HeadlessControl& list = Reachable(id, ControlKind::kListView);
+    ListFind find;
+    for (char c : text) {
+        find.text += c;
+        find.start = list.selection + (find.text.size() == 1 ? 1 : 0);
+        const int row = FindListRow(window_.Dialog(), id, list.rowCount, find);
+        if (row >= 0)
+            list.selection = row;
+    }
 }
 
 void HeadlessDialogDriver::DoubleClickRow(int id, int row) {

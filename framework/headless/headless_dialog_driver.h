@@ -25,6 +25,7 @@ class HeadlessDialogDriver : public WindowDialogDriver {
     void Select(int id, int index) override;
     void SysCommand(unsigned id) override;
     void PressKey(int id, int virtualKey) override;
+    void TypeInList(int id, const std::string& text) override;
     void DoubleClickRow(int id, int row) override;
     void Close() override;
 

@@ -169,6 +169,12 @@ void Win32DialogDriver::PressKey(int id, int virtualKey) {
     Act(control, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1, true);
 }
 
+void Win32DialogDriver::TypeInList(int id, const std::string& text) {
+    HWND list = Reachable(id, ControlKind::kListView);
+    for (char c : text)
+        Act(list, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+}
+
 // The list view selects the row at the first click and reports the second as NM_DBLCLK, with
 // the row it hit.
 void Win32DialogDriver::DoubleClickRow(int id, int row) {

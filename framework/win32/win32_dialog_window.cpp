@@ -8,6 +8,7 @@
 
 #include "framework/dialog.h"
 #include "framework/framework_error.h"
+#include "framework/list_find.h"
 #include "framework/win32/dialog_init.h"
 #include "framework/win32/dialog_placement.h"
 #include "framework/win32/win32_backend.h"
@@ -266,6 +267,12 @@ INT_PTR Win32DialogWindow::Notify(::LPARAM lParam) {
         case LVN_GETDISPINFOW:
             FillListCell(lParam);
             return TRUE;
+        case LVN_ODFINDITEMA:
+        case LVN_ODFINDITEMW:
+            // Unanswered, the request returns 0, which the list takes for "the first row
+            // matches": the letters typed in it would select the first row.
+            SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, FindListItem(lParam));
+            return TRUE;
         case LVN_COLUMNCLICK:
             notify.index = reinterpret_cast<const ::NMLISTVIEW*>(lParam)->iSubItem;
             return Route(notify);
@@ -317,6 +324,41 @@ void Win32DialogWindow::FillListCell(::LPARAM lParam) {
             item.pszText[item.cchTextMax - 1] = L'\0';  // cut off: keep what fitted
         }
     }
+}
+
+// A list view looks for the row that begins with the letters typed while it has the focus.
+// Only searches by text are answered; by item data or position, nothing is found.
+::LRESULT Win32DialogWindow::FindListItem(::LPARAM lParam) const {
+    const auto* header = reinterpret_cast<const ::NMHDR*>(lParam);
+    ListFind find;
+    UINT flags = 0;
+    if (header->code == LVN_ODFINDITEMA) {
+        const auto* request = reinterpret_cast<const ::NMLVFINDITEMA*>(lParam);
+        flags = request->lvfi.flags;
+        find.start = request->iStart;
+        if (request->lvfi.psz != nullptr)
+            find.text = request->lvfi.psz;
+    } else {
+        const auto* request = reinterpret_cast<const ::NMLVFINDITEMW*>(lParam);
+        flags = request->lvfi.flags;
+        find.start = request->iStart;
+        if (request->lvfi.psz != nullptr) {
+            const int size =
+                WideCharToMultiByte(CP_ACP, 0, request->lvfi.psz, -1, nullptr, 0, nullptr, nullptr);
+            if (size > 1) {
+                find.text.resize(static_cast<size_t>(size));
+                WideCharToMultiByte(CP_ACP, 0, request->lvfi.psz, -1, &find.text[0], size, nullptr,
+                                    nullptr);
+                find.text.resize(static_cast<size_t>(size - 1));
+            }
+        }
+    }
+    if ((flags & (LVFI_STRING | LVFI_PARTIAL)) == 0)
+        return -1;
+    find.partial = (flags & LVFI_PARTIAL) != 0;
+    find.wrap = (flags & LVFI_WRAP) != 0;
+    const auto rows = static_cast<int>(SendMessageA(header->hwndFrom, LVM_GETITEMCOUNT, 0, 0));
+    return FindListRow(dialog_, static_cast<int>(header->idFrom), rows, find);
 }
 
 INT_PTR Win32DialogWindow::Paint() {

@@ -112,6 +112,7 @@ class Win32DialogWindow : public DialogWindow {
     HWND ComboBox(int id) const;
     HWND ListView(int id) const;
     void FillListCell(::LPARAM lParam);
+    ::LRESULT FindListItem(::LPARAM lParam) const;
     HMENU SystemMenu() const;
 
     Win32Backend& backend_;

@@ -457,6 +457,15 @@ TEST_P(PickShipScenario, FindShipShowsTheChosenShipAsTheShipStepWould) {
             EXPECT_EQ(menu[1].text, "&Find Ship...\tCtrl+F");
         }
         d.Spin(IDC_MARINES_SPIN, -1);  // a loadout that the step drops
+        ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) {
+            // Letters typed in the list select by the class name's beginning, or nothing.
+            f.TypeInList(IDC_FIND_LIST, "CV-b");
+            EXPECT_EQ(f.ListText(IDC_FIND_LIST, f.ListSelection(IDC_FIND_LIST), 0), "CV-Bulwark");
+            f.TypeInList(IDC_FIND_LIST, "zz");
+            EXPECT_EQ(f.ListText(IDC_FIND_LIST, f.ListSelection(IDC_FIND_LIST), 0), "CV-Bulwark");
+            f.Close();
+        });
+        d.SysCommand(IDM_FIND_SHIP);
         ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) { f.Click(fw::kIdOk); });
         d.SysCommand(IDM_FIND_SHIP);  // OK on the ship on show keeps its loadout
         EXPECT_EQ(d.Text(IDC_MARINES), "7");
