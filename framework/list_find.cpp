@@ -1,26 +1,18 @@
 #include "framework/list_find.h"
 
-#include <cctype>
+#include <string_view>
 
 #include "framework/dialog.h"
+#include "platform/ascii_case.h"
 
 namespace fw {
 
 namespace {
 
-bool SameLetter(char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-}
-
-bool Matches(const std::string& cell, const ListFind& find) {
+bool Matches(std::string_view cell, const ListFind& find) {
     if (cell.size() < find.text.size() || (!find.partial && cell.size() != find.text.size()))
         return false;
-    for (size_t i = 0; i < find.text.size(); ++i) {
-        if (!SameLetter(cell[i], find.text[i]))
-            return false;
-    }
-    return true;
+    return EqualsIgnoringAsciiCase(cell.substr(0, find.text.size()), find.text);
 }
 
 }  // namespace
