@@ -80,6 +80,9 @@ class DialogWindow {
     virtual void ShowItem(int id, bool show) = 0;
     // The control's own visibility flag, whatever the dialog's.
     virtual bool IsItemVisible(int id) const = 0;
+    // A disabled control takes no clicks, keys or focus, and a disabled default button no Enter.
+    virtual void EnableItem(int id, bool enable) = 0;
+    virtual bool IsItemEnabled(int id) const = 0;
     virtual void SetItemFocus(int id) = 0;
 
     virtual int ComboGetCount(int id) const = 0;

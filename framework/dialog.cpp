@@ -61,6 +61,10 @@ void CDialog::SetItemText(int id, const std::string& text) {
 void CDialog::ShowItem(int id, bool show) {
     Window().ShowItem(id, show);
 }
+
+void CDialog::EnableItem(int id, bool enable) {
+    Window().EnableItem(id, enable);
+}
 bool CDialog::IsItemVisible(int id) const {
     return Window().IsItemVisible(id);
 }

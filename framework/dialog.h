@@ -44,6 +44,7 @@ class CDialog {
     std::string GetItemText(int id) const;
     void SetItemText(int id, const std::string& text);
     void ShowItem(int id, bool show);
+    void EnableItem(int id, bool enable);
     bool IsItemVisible(int id) const;
     void SetItemFocus(int id);
 

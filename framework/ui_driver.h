@@ -57,7 +57,8 @@ class DialogDriver {
     // Observations.
     virtual std::string Text(int id) const = 0;
     virtual bool IsVisible(int id) const = 0;  // the control's own visibility flag
-    virtual int Selection(int id) const = 0;   // -1 for none
+    virtual bool IsEnabled(int id) const = 0;
+    virtual int Selection(int id) const = 0;  // -1 for none
     virtual std::vector<std::string> Items(int id) const = 0;
     virtual std::string Caption() const = 0;
     virtual bool IsDialogVisible() const = 0;

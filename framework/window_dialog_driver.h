@@ -16,6 +16,7 @@ class WindowDialogDriver : public DialogDriver {
 
     std::string Text(int id) const override { return observed_.GetItemText(id); }
     bool IsVisible(int id) const override { return observed_.IsItemVisible(id); }
+    bool IsEnabled(int id) const override { return observed_.IsItemEnabled(id); }
     int Selection(int id) const override { return observed_.ComboGetCurSel(id); }
     std::vector<std::string> Items(int id) const override;
     std::string Caption() const override { return observed_.GetCaption(); }

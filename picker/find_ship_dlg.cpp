@@ -51,6 +51,8 @@ std::string CFindShipDlg::ListCellText(int id, int row, int column) const {
 void CFindShipDlg::ShowRows(size_t selected) {
     ListSetRowCount(IDC_FIND_LIST, static_cast<int>(m_shown.size()));
     ListSetCurSel(IDC_FIND_LIST, selected < m_shown.size() ? static_cast<int>(selected) : -1);
+    // With nothing to choose, OK says so by being unavailable rather than by doing nothing.
+    EnableItem(fw::kIdOk, ListGetCurSel(IDC_FIND_LIST) >= 0);
     SetItemText(IDC_FIND_COUNT, FinderCountText(m_shown.size(), m_rows.size()));
 }
 

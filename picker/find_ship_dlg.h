@@ -14,7 +14,7 @@
 // narrows it anew and selects its first row; Up, Down, Page Up and Page Down in the edit move
 // the list's selection. A click on a column's header sorts by it, a second click reverses the
 // order. OK, Enter or a double-click on a row ends the run with kIdOk when a row is selected;
-// with none (nothing matches) the dialog stays open.
+// while nothing matches, OK is disabled.
 class CFindShipDlg : public fw::CDialog {
   public:
     // `current`: the index in `rows` of the ship on show.

@@ -34,7 +34,7 @@ HeadlessControl& HeadlessDialogDriver::Reachable(int id, ControlKind kind) {
     if (!control.visible) {
         throw FrameworkError(name + " is hidden");
     }
-    if (control.source->HasStyle("WS_DISABLED")) {
+    if (!control.enabled) {
         throw FrameworkError(name + " is disabled");
     }
     return control;

@@ -95,6 +95,12 @@ void HeadlessWindow::ShowItem(int id, bool show) {
 bool HeadlessWindow::IsItemVisible(int id) const {
     return Control(id).visible;
 }
+void HeadlessWindow::EnableItem(int id, bool enable) {
+    Control(id).enabled = enable;
+}
+bool HeadlessWindow::IsItemEnabled(int id) const {
+    return Control(id).enabled;
+}
 void HeadlessWindow::SetItemFocus(int id) {
     focusId_ = Control(id).source->id;
 }
@@ -293,6 +299,7 @@ void HeadlessWindow::CreateControls() {
         control.source = &source;
         control.text = source.text;
         control.visible = source.visible;
+        control.enabled = !source.HasStyle("WS_DISABLED");
         controls_.push_back(control);
     }
     created_ = true;
@@ -308,8 +315,7 @@ void HeadlessWindow::CreateControls() {
 
 void HeadlessWindow::FocusFirstTabStop() {
     for (const HeadlessControl& control : controls_) {
-        if (control.visible && control.source->HasStyle("WS_TABSTOP") &&
-            !control.source->HasStyle("WS_DISABLED")) {
+        if (control.visible && control.enabled && control.source->HasStyle("WS_TABSTOP")) {
             focusId_ = control.source->id;
             return;
         }

@@ -36,6 +36,7 @@ struct HeadlessControl {
     const ControlTemplate* source = nullptr;
     std::string text;
     bool visible = true;
+    bool enabled = true;
     std::vector<std::string> items;   // combo boxes
     int selection = -1;               // combo boxes and list views
     std::vector<ListColumn> columns;  // list views
@@ -57,6 +58,8 @@ class HeadlessWindow : public DialogWindow {
     void SetItemText(int id, const std::string& text) override;
     void ShowItem(int id, bool show) override;
     bool IsItemVisible(int id) const override;
+    void EnableItem(int id, bool enable) override;
+    bool IsItemEnabled(int id) const override;
     void SetItemFocus(int id) override;
     int ComboGetCount(int id) const override;
     int ComboGetCurSel(int id) const override;

@@ -461,6 +461,12 @@ void Win32DialogWindow::ShowItem(int id, bool show) {
 bool Win32DialogWindow::IsItemVisible(int id) const {
     return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
+void Win32DialogWindow::EnableItem(int id, bool enable) {
+    ::EnableWindow(Control(id), enable ? TRUE : FALSE);
+}
+bool Win32DialogWindow::IsItemEnabled(int id) const {
+    return ::IsWindowEnabled(Control(id)) != FALSE;
+}
 void Win32DialogWindow::SetItemFocus(int id) {
     // The dialog's way to move the focus: it also moves the default-button highlight.
     SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);

@@ -36,6 +36,8 @@ class Win32DialogWindow : public DialogWindow {
     void SetItemText(int id, const std::string& text) override;
     void ShowItem(int id, bool show) override;
     bool IsItemVisible(int id) const override;
+    void EnableItem(int id, bool enable) override;
+    bool IsItemEnabled(int id) const override;
     void SetItemFocus(int id) override;
     int ComboGetCount(int id) const override;
     int ComboGetCurSel(int id) const override;

@@ -499,8 +499,9 @@ TEST_P(PickShipScenario, FindShipShowsTheChosenShipAsTheShipStepWould) {
             EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 1);  // the ship on show
             f.Type(IDC_FIND_TEXT, "zzz");
             EXPECT_EQ(f.Text(IDC_FIND_COUNT), "0 of 3 ships");
-            f.Click(fw::kIdOk);  // nothing to choose: it stays open
+            EXPECT_FALSE(f.IsEnabled(fw::kIdOk));  // nothing to choose
             f.Type(IDC_FIND_TEXT, "bulwark");
+            EXPECT_TRUE(f.IsEnabled(fw::kIdOk));
             f.Close();
         });
         d.SysCommand(IDM_FIND_SHIP);
