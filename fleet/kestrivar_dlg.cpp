@@ -9,6 +9,7 @@
 #include "framework/afx.h"
 #include "framework/data_exchange.h"
 #include "framework/framework_error.h"
+#include "framework/int_text.h"
 #include "framework/paint_dc.h"
 #include "picker/pick_ship_dlg.h"
 #include "res/resource.h"
@@ -320,10 +321,8 @@ void CKestrivarDlg::UpdateBaseDamageVisibility() {
     if (!IsSectorAssault()) {
         return;
     }
-    const bool show = m_slots.IsOccupied(0);
-    for (int id : {IDC_BASE_DAMAGE_LABEL, IDC_BASE_DAMAGE_PERCENT, IDC_BASE_DAMAGE}) {
-        ShowItem(id, show);
-    }
+    ShowDamageField(IDC_BASE_DAMAGE, {IDC_BASE_DAMAGE_LABEL, IDC_BASE_DAMAGE_PERCENT},
+                    m_slots.IsOccupied(0), BaseDamage);
 }
 
 // A list without a selection counts as a planet: the field stays reachable.
@@ -331,10 +330,19 @@ void CKestrivarDlg::UpdatePlanetDamageVisibility() {
     if (!IsSectorAssault()) {
         return;
     }
-    const bool show = m_planetList.GetCurSel() != kNoPlanet;
-    for (int id : {IDC_PLANET_DAMAGE_LABEL, IDC_PLANET_DAMAGE_PERCENT, IDC_PLANET_DAMAGE}) {
+    ShowDamageField(IDC_PLANET_DAMAGE, {IDC_PLANET_DAMAGE_LABEL, IDC_PLANET_DAMAGE_PERCENT},
+                    m_planetList.GetCurSel() != kNoPlanet, PlanetDamage);
+}
+
+// A field that hides keeps a number typed in it, but a text Save would refuse goes back to the
+// last accepted value: the refusal would otherwise point at a field the player cannot see.
+void CKestrivarDlg::ShowDamageField(int field, std::initializer_list<int> companions, bool show,
+                                    int value) {
+    if (!show && !fw::ParseIntField(GetItemText(field)))
+        SetItemText(field, fw::FormatIntField(value));
+    ShowItem(field, show);
+    for (int id : companions)
         ShowItem(id, show);
-    }
 }
 
 void CKestrivarDlg::OnSelchangePlanet() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string>
 
 #include "fleet/fleet_slots.h"
@@ -65,6 +66,9 @@ class CKestrivarDlg : public fw::CDialog {
     // Sector Assault mode only; in normal mode the damage fields stay hidden.
     void UpdateBaseDamageVisibility();
     void UpdatePlanetDamageVisibility();
+    // Shows or hides a percentage field with its label and sign; hiding puts `value` back in place
+    // of a text that is not an integer.
+    void ShowDamageField(int field, std::initializer_list<int> companions, bool show, int value);
 
     fw::CComboBox m_planetList;
     fw::CComboBox m_frdsList;

@@ -84,6 +84,8 @@ class DialogWindow {
     virtual void EnableItem(int id, bool enable) = 0;
     virtual bool IsItemEnabled(int id) const = 0;
     virtual void SetItemFocus(int id) = 0;
+    // Whether an up-down control's arrows point left and right (UDS_HORZ).
+    virtual bool IsHorizontalSpin(int id) const = 0;
 
     virtual int ComboGetCount(int id) const = 0;
     virtual int ComboGetCurSel(int id) const = 0;  // -1 for none

@@ -54,7 +54,9 @@ constexpr int kLvnColumnClick = -108;
 // Virtual-key codes of the keys that move a list's selection.
 constexpr int kVkPageUp = 0x21;
 constexpr int kVkPageDown = 0x22;
+constexpr int kVkLeft = 0x25;
 constexpr int kVkUp = 0x26;
+constexpr int kVkRight = 0x27;
 constexpr int kVkDown = 0x28;
 
 // System-menu commands. The low four bits of a system command are used by Windows itself, so

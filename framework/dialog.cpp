@@ -104,6 +104,55 @@ int CDialog::ListKeysTarget(int editId) const {
     return 0;
 }
 
+void CDialog::RouteSpinKeys(int fieldId, int spinId) {
+    spinKeyRoutes_.emplace_back(fieldId, spinId);
+}
+
+void CDialog::RoutePageKeys(int spinId) {
+    pageKeySpin_ = spinId;
+}
+
+bool CDialog::StepSpinForKey(int id, int virtualKey) {
+    // Up-down controls keep their default range (100 down to 0), so the arrow that points up or
+    // right proposes a change of -1.
+    int spinId = 0;
+    int delta = 0;
+    if (virtualKey == kVkPageUp || virtualKey == kVkPageDown) {
+        spinId = pageKeySpin_;
+        delta = virtualKey == kVkPageDown ? -1 : 1;
+    }
+    for (const auto& route : spinKeyRoutes_) {
+        if (spinId != 0 || route.first != id) {
+            continue;
+        }
+        const bool horizontal = Window().IsHorizontalSpin(route.second);
+        if (virtualKey == kVkUp || (horizontal && virtualKey == kVkRight)) {
+            delta = -1;
+        } else if (virtualKey == kVkDown || (horizontal && virtualKey == kVkLeft)) {
+            delta = 1;
+        } else {
+            return false;
+        }
+        spinId = route.second;
+    }
+    if (spinId == 0) {
+        return false;
+    }
+    Window().CheckControl(spinId, ControlKind::kUpDown);
+    NMUPDOWN change;
+    change.hdr.idFrom = spinId;
+    change.hdr.code = kUdnDeltaPos;
+    change.iDelta = delta;
+    Message notify;
+    notify.message = kWmNotify;
+    notify.id = spinId;
+    notify.code = kUdnDeltaPos;
+    notify.upDown = &change;
+    LRESULT result = 0;
+    OnWndMsg(notify, &result);
+    return true;
+}
+
 std::string CDialog::GetCaption() const {
     return Window().GetCaption();
 }

@@ -60,6 +60,14 @@ class CDialog {
     void RouteListKeys(int editId, int listId);
     // For backends: the list an edit's keys go to, 0 for none.
     int ListKeysTarget(int editId) const;
+    // Up and Down pressed in the field (and Left and Right when the spin is horizontal) step the
+    // spin as a click on its arrows does: Up and Right as the arrow that points that way.
+    void RouteSpinKeys(int fieldId, int spinId);
+    // Page Down and Page Up pressed anywhere in the dialog step the spin forward and back.
+    void RoutePageKeys(int spinId);
+    // For backends: a key pressed while control `id` (0: the dialog itself) has the focus.
+    // Returns true when a spin route took it; the spin's handler has then run.
+    bool StepSpinForKey(int id, int virtualKey);
 
     // The dialog window itself.
     std::string GetCaption() const;
@@ -123,6 +131,8 @@ class CDialog {
     bool defaultRequested_ = false;
     std::vector<std::pair<char, unsigned>> ctrlKeyShortcuts_;
     std::vector<std::pair<int, int>> listKeyRoutes_;  // edit id, list id
+    std::vector<std::pair<int, int>> spinKeyRoutes_;  // field id, spin id
+    int pageKeySpin_ = 0;
 };
 
 }  // namespace fw

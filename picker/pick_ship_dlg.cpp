@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/afx.h"
@@ -186,6 +187,22 @@ bool CPickShipDlg::OnInitDialog() {
         }
     }
     AddCtrlKeyShortcut('F', kFindShipCommand);
+    // The loadout from the keyboard: the arrow keys in a field step the spin beside it, and
+    // Page Up and Page Down step the ship from any control.
+    const std::pair<int, int> spinOfField[] = {
+        {IDC_SHUTTLES, IDC_SHUTTLES_SPIN},
+        {IDC_FIGHTER_TYPE, IDC_FIGHTER_TYPE_SPIN},
+        {IDC_FIGHTERS_PER_BAY, IDC_FIGHTERS_PER_BAY_SPIN},
+        {IDC_MISSILE_TYPE, IDC_MISSILE_TYPE_SPIN},
+        {IDC_MISSILE_SPEED, IDC_MISSILE_SPEED_SPIN},
+        {IDC_MISSILE_COUNT, IDC_MISSILE_RELOADS_SPIN},
+        {IDC_MARINES, IDC_MARINES_SPIN},
+        {IDC_MINES, IDC_MINES_SPIN},
+        {IDC_REPAIRS, IDC_REPAIRS_SPIN},
+    };
+    for (const auto& [field, spin] : spinOfField)
+        RouteSpinKeys(field, spin);
+    RoutePageKeys(IDC_SHIP_SPIN);
     return true;  // the focus goes to OK
 }
 

@@ -203,6 +203,10 @@ TEST_P(MainDialogFleet, AnInvalidPercentageKeepsTheDialogOpenAfterTheFleetIsWrit
                       EXPECT_TRUE(d.IsDialogVisible());
                       EXPECT_EQ(ReadFile(machine.FleetFile()), threeShips);
                       d.Type(IDC_BASE_DAMAGE, "-5");
+                      // A refused text in a field that then hides is dropped with it.
+                      d.Select(IDC_PLANET, 1);
+                      d.Type(IDC_PLANET_DAMAGE, "50%");
+                      d.Select(IDC_PLANET, 0);
                       d.Click(fw::kIdOk);
                   }),
               fw::kIdOk);

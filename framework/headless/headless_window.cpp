@@ -101,6 +101,10 @@ void HeadlessWindow::EnableItem(int id, bool enable) {
 bool HeadlessWindow::IsItemEnabled(int id) const {
     return Control(id).enabled;
 }
+bool HeadlessWindow::IsHorizontalSpin(int id) const {
+    CheckControl(id, ControlKind::kUpDown);
+    return Control(id).source->HasStyle("UDS_HORZ");
+}
 void HeadlessWindow::SetItemFocus(int id) {
     focusId_ = Control(id).source->id;
 }
@@ -193,6 +197,9 @@ std::string HeadlessWindow::ListGetItemText(int id, int row, int column) const {
 }
 
 void HeadlessWindow::KeyDown(int id, int virtualKey) {
+    if (dialog_.StepSpinForKey(id, virtualKey)) {
+        return;
+    }
     const HeadlessControl& pressed = Control(id);
     int listId = id;
     if (pressed.source->kind == ControlKind::kEdit) {

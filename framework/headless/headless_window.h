@@ -60,6 +60,7 @@ class HeadlessWindow : public DialogWindow {
     bool IsItemVisible(int id) const override;
     void EnableItem(int id, bool enable) override;
     bool IsItemEnabled(int id) const override;
+    bool IsHorizontalSpin(int id) const override;
     void SetItemFocus(int id) override;
     int ComboGetCount(int id) const override;
     int ComboGetCurSel(int id) const override;

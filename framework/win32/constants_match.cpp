@@ -31,7 +31,7 @@ static_assert(kNmDblClk == static_cast<int>(NM_DBLCLK) &&
                   kLvnColumnClick == static_cast<int>(LVN_COLUMNCLICK),
               "list-view notifications");
 static_assert(kVkPageUp == VK_PRIOR && kVkPageDown == VK_NEXT && kVkUp == VK_UP &&
-                  kVkDown == VK_DOWN,
+                  kVkDown == VK_DOWN && kVkLeft == VK_LEFT && kVkRight == VK_RIGHT,
               "virtual keys");
 static_assert(kScSize == SC_SIZE && kScMove == SC_MOVE && kScMinimize == SC_MINIMIZE &&
                   kScMaximize == SC_MAXIMIZE && kScClose == SC_CLOSE && kScRestore == SC_RESTORE,

@@ -83,7 +83,7 @@ class MessageFilterScope {
         const bool toTop = message.hwnd == top.Handle() || IsChild(top.Handle(), message.hwnd);
         try {
             if (toTop && top.Opened() && !top.Ended() &&
-                (top.TranslateShortcut(message) || top.TranslateListKey(message))) {
+                (top.TranslateShortcut(message) || top.TranslateRoutedKey(message))) {
                 return TRUE;
             }
         } catch (...) {

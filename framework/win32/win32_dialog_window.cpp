@@ -467,6 +467,10 @@ void Win32DialogWindow::EnableItem(int id, bool enable) {
 bool Win32DialogWindow::IsItemEnabled(int id) const {
     return ::IsWindowEnabled(Control(id)) != FALSE;
 }
+bool Win32DialogWindow::IsHorizontalSpin(int id) const {
+    CheckControl(id, ControlKind::kUpDown);
+    return (GetWindowLongA(Control(id), GWL_STYLE) & UDS_HORZ) != 0;
+}
 void Win32DialogWindow::SetItemFocus(int id) {
     // The dialog's way to move the focus: it also moves the default-button highlight.
     SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
@@ -731,15 +735,22 @@ bool Win32DialogWindow::TranslateShortcut(const MSG& message) {
     return true;
 }
 
-bool Win32DialogWindow::TranslateListKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || message.hwnd == hwnd_) {
+bool Win32DialogWindow::TranslateRoutedKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN) {
+        return false;
+    }
+    const int id = message.hwnd == hwnd_ ? 0 : GetDlgCtrlID(message.hwnd);
+    if (dialog_.StepSpinForKey(id, static_cast<int>(message.wParam))) {
+        return true;
+    }
+    if (message.hwnd == hwnd_) {
         return false;
     }
     if (message.wParam != VK_UP && message.wParam != VK_DOWN && message.wParam != VK_PRIOR &&
         message.wParam != VK_NEXT) {
         return false;
     }
-    const int listId = dialog_.ListKeysTarget(GetDlgCtrlID(message.hwnd));
+    const int listId = dialog_.ListKeysTarget(id);
     if (listId == 0) {
         return false;
     }

@@ -38,6 +38,7 @@ class Win32DialogWindow : public DialogWindow {
     bool IsItemVisible(int id) const override;
     void EnableItem(int id, bool enable) override;
     bool IsItemEnabled(int id) const override;
+    bool IsHorizontalSpin(int id) const override;
     void SetItemFocus(int id) override;
     int ComboGetCount(int id) const override;
     int ComboGetCurSel(int id) const override;
@@ -72,9 +73,9 @@ class Win32DialogWindow : public DialogWindow {
     // before the dialog manager: true when it is one of the dialog's Ctrl+letter shortcuts, which
     // is then posted as its system command and goes no further.
     bool TranslateShortcut(const MSG& message);
-    // Likewise for a list key in an edit the dialog tied to a list: true when it went to the
-    // list instead.
-    bool TranslateListKey(const MSG& message);
+    // Likewise for a key the dialog routes to a spin or from an edit to a list: true when it
+    // went there instead.
+    bool TranslateRoutedKey(const MSG& message);
 
     CDialog& Dialog() const { return dialog_; }
     int TemplateId() const { return templateId_; }

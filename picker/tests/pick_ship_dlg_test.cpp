@@ -223,6 +223,45 @@ TEST_P(PickShipScenario, LoadoutSpinsRecomputeTheAdjustedValue) {
     });
 }
 
+// The same steps from the keyboard: the arrow keys in a loadout field, Page Up and Page Down
+// anywhere for the ship.
+TEST_P(PickShipScenario, KeysInTheFieldsStepTheirSpins) {
+    struct Press {
+        int control;
+        int key;
+        int shown;
+        const char* text;
+        const char* adjusted;
+    };
+    const Press presses[] = {
+        {IDC_MARINES, fw::kVkRight, IDC_MARINES, "7", "102"},
+        {IDC_MARINES, fw::kVkUp, IDC_MARINES, "8", "104"},
+        {IDC_MARINES, fw::kVkLeft, IDC_MARINES, "7", "102"},
+        {IDC_MARINES, fw::kVkDown, IDC_MARINES, "6", "100"},
+        {IDC_MARINES, fw::kVkDown, IDC_MARINES, "6", "100"},  // the ship's standard figure
+        {IDC_SHUTTLES, fw::kVkUp, IDC_SHUTTLES, "3", "101"},
+        {IDC_SHUTTLES, fw::kVkRight, IDC_SHUTTLES, "3", "101"},  // its spin points up and down
+        {IDC_MISSILE_SPEED, fw::kVkRight, IDC_MISSILE_SPEED, "Medium", "115"},
+        {IDC_MISSILE_COUNT, fw::kVkUp, IDC_MISSILE_COUNT, "42", "122"},
+        {fw::kIdOk, fw::kVkDown, IDC_MISSILE_COUNT, "42", "122"},  // no spin beside OK
+        {IDC_MARINES, fw::kVkPageDown, IDC_SHIP_CODE, "CV-Aerie", nullptr},
+        {fw::kIdOk, fw::kVkPageUp, IDC_SHIP_CODE, "CV-Example", "100"},
+        {IDC_MISSILE_TYPE, fw::kVkPageUp, IDC_SHIP_CODE, "CV-Example", "100"},  // the first
+    };
+    CPickShipDlg dlg(nullptr, ships, fighters);
+    dlg.ShowShip();
+    Run(dlg, [&](fw::DialogDriver& d) {
+        for (const Press& press : presses) {
+            d.PressKey(press.control, press.key);
+            EXPECT_EQ(d.Text(press.shown), press.text) << press.control << " " << press.key;
+            if (press.adjusted) {
+                EXPECT_EQ(d.Text(IDC_ADJUSTED_BPV), press.adjusted) << press.control;
+            }
+        }
+        d.Close();
+    });
+}
+
 // Each counted value runs from the ship's standard figure up to its maximum and stays there.
 TEST_P(PickShipScenario, CountedSpinsStopAtTheShipsBounds) {
     struct Range {

@@ -147,9 +147,9 @@ const ButtonName kMessageBoxButtons[11] = {
     {"No", 7}, {"Close", 8},  {"Help", 9},  {"TryAgain", 10}, {"Continue", 11}};
 
 // Virtual-key codes, as <windows.h> defines them.
-const KeyName kKeyNames[7] = {{"Up", 0x26},       {"Down", 0x28},  {"PageUp", 0x21},
-                              {"PageDown", 0x22}, {"Enter", 0x0D}, {"Escape", 0x1B},
-                              {"Tab", 0x09}};
+const KeyName kKeyNames[9] = {{"Up", 0x26},    {"Down", 0x28},   {"Left", 0x25},
+                              {"Right", 0x27}, {"PageUp", 0x21}, {"PageDown", 0x22},
+                              {"Enter", 0x0D}, {"Escape", 0x1B}, {"Tab", 0x09}};
 
 namespace {
 
@@ -393,7 +393,7 @@ class StepParser {
         }
         if (name == "key") {
             step.kind = Kind::kKey;
-            return Arity(1, 1, "key Up|Down|PageUp|PageDown|Enter|Escape|Tab") &&
+            return Arity(1, 1, "key Up|Down|Left|Right|PageUp|PageDown|Enter|Escape|Tab") &&
                    OneOf(kKeyNames, &KeyName::code, "key", step);
         }
         if (name == "click-column") {

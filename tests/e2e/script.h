@@ -71,7 +71,7 @@ struct KeyName {
     const char* name;
     int code;
 };
-extern const KeyName kKeyNames[7];
+extern const KeyName kKeyNames[9];
 
 // Parses one script line. False with a reason when the line is not a valid command; a line
 // with nothing but blanks or a comment gives empty = true and no step.
