@@ -4,6 +4,7 @@
 #include "app/catalogue_setup.h"
 #include "app/command_line.h"
 #include "fleet/kestrivar_dlg.h"
+#include "fleet/unfinished_saves.h"
 #include "gamedata/table_reader.h"
 
 namespace {
@@ -39,6 +40,7 @@ bool CKestrivarApp::SelectStartMode() {
 }
 
 bool CKestrivarApp::InitInstance() {
+    OfferUnfinishedSaves();
     CKestrivarDlg dialog;
     MainWindowScope mainWindow(*this, dialog);
     const bool sectorAssault = SelectStartMode();

@@ -11,7 +11,8 @@ class CKestrivarApp : public fw::CWinApp {
     CKestrivarApp();
     ~CKestrivarApp() override;
 
-    // Runs the main dialog modally once; false, so that the program ends when it closes.
+    // Offers to put back what an unfinished Save left, then runs the main dialog modally once;
+    // false, so that the program ends when it closes.
     bool InitInstance() override;
 
     // Sector Assault mode when the command-line tail is exactly the switch (any letter case),

@@ -9,6 +9,7 @@
 #include "platform/file_presence.h"
 #include "platform/file_replace.h"
 #include "platform/file_system.h"
+#include "platform/replace_report.h"
 
 namespace {
 
@@ -31,12 +32,15 @@ std::vector<unsigned char> ReadFileStart(FILE* file, size_t limit) {
 std::string CouldNotWriteMessage(const std::string& windowsPath,
                                  const platform::ReplaceResult& result) {
     std::string message = "Aack, could not write to " + windowsPath + "!";
-    if (result.Damaged())
-        message += result.oldContentsCopy.empty()
-                       ? " The file may be damaged."
-                       : " The file may be damaged; its old contents are in " +
-                             result.oldContentsCopy + ".";
+    // A file as it was, with nothing of ours left, needs no more than the short message.
+    if (result.Damaged() || !result.newContentsFile.empty() || !result.undeletedFiles.empty())
+        message += "\n" + platform::ReplaceReport(result);
     return message;
+}
+
+std::string SavedMessage(const platform::ReplaceResult& result) {
+    const std::string report = platform::ReplaceReport(result);
+    return report.empty() ? std::string(kFleetSavedMessage) : kFleetSavedMessage + ("\n" + report);
 }
 
 platform::ReplaceResult WriteFleetFile(const std::array<SlotState, 3>& slots) {
@@ -45,7 +49,7 @@ platform::ReplaceResult WriteFleetFile(const std::array<SlotState, 3>& slots) {
 
 bool SaveFleet(fw::CDialog& owner, const std::array<SlotState, 3>& slots) {
     const platform::ReplaceResult written = WriteFleetFile(slots);
-    owner.MessageBox(written ? std::string(kFleetSavedMessage)
+    owner.MessageBox(written ? SavedMessage(written)
                              : CouldNotWriteMessage(kFleetFilePath, written));
     return static_cast<bool>(written);
 }

@@ -24,9 +24,11 @@ constexpr char kFleetSavedMessage[] =
     "Fleet saved... you will now play this fleet in your next battle.";
 constexpr char kFleetWriteFailedMessage[] = "Aack, could not write to C:\\Kestrivar.FLT!";
 // What a failed write of a file the program writes says, the file named by its full Windows
-// path; when putting its old bytes back failed too, that it may be damaged and where they are.
+// path; when the file may be damaged or a file of ours is left, what became of it and where.
 std::string CouldNotWriteMessage(const std::string& windowsPath,
                                  const platform::ReplaceResult& result = {});
+// What a successful Save says, with any file of ours it could not delete.
+std::string SavedMessage(const platform::ReplaceResult& result);
 constexpr char kIncompatibleReleaseMessage[] = "Kestrivar and Script are incompatible releases.";
 constexpr char kIncompatibleReleaseCaption[] = "Error";
 constexpr char kRemoveQuestion[] = "Are you sure you want to erase your custom fleet settings?";

@@ -12,6 +12,7 @@
 #include "framework/int_text.h"
 #include "framework/paint_dc.h"
 #include "picker/pick_ship_dlg.h"
+#include "platform/replace_report.h"
 #include "res/resource.h"
 
 namespace {
@@ -212,6 +213,8 @@ void CKestrivarDlg::WriteSectorAssaultSettings() {
     const platform::ReplaceResult written = settings.WriteKeys(keys);
     if (!written && VezireZaradudSettings::GetFilePath(path))
         MessageBox(CouldNotWriteMessage(path, written));
+    else if (written && !written.undeletedFiles.empty())
+        MessageBox(platform::ReplaceReport(written));
 }
 
 // Reads the fleet file into the slots it reaches and the mission's settings into their

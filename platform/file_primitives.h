@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -15,7 +16,7 @@ class FilePrimitives {
     using Handle = std::intptr_t;
 
     // Why a file could not be created, opened or moved, as far as the routine cares.
-    enum class Error { kNone, kExists, kLackOfRights, kNameTooLong, kOther };
+    enum class Error { kNone, kExists, kLackOfRights, kNameTooLong, kInUse, kOther };
 
     // The file a replacement is about to replace.
     struct Target {
@@ -67,6 +68,13 @@ class FilePrimitives {
     // A directory the user may create files in, ending in its separator, for a copy of the old
     // bytes where none can be made beside the target.
     virtual std::string TemporaryDirectory() = 0;
+    // The system's words for why the last call above failed ("Access denied").
+    virtual std::string LastErrorText() = 0;
+    // The files (not directories) whose path begins with `pathPrefix`: a directory and the
+    // beginning of a name in it.
+    virtual std::vector<std::string> FilesStartingWith(const std::string& pathPrefix) = 0;
+    // Whether a process of this id is running now.
+    virtual bool ProcessRunning(std::uint32_t processId) = 0;
 };
 
 // The operating system's own primitives. WindowsPathFiles names files by Windows paths (under

@@ -10,11 +10,14 @@ using Handle = FilePrimitives::Handle;
 using Outcome = ReplaceResult::Outcome;
 using Swap = FilePrimitives::Swap;
 
+constexpr char kOldTag[] = ".old-";
+
 // Refusals after which a plain overwrite may still work: the account may change the file but not
-// create one beside it (a standard account in the drive root, a game under Program Files), or the
-// temporary name does not fit where the target's name does.
+// create one beside it (a standard account in the drive root, a game under Program Files), the
+// temporary name does not fit where the target's name does, or another program holds the file
+// open for reading and writing but not for deleting (the C runtime's default).
 bool OverwriteMayWork(Error error) {
-    return error == Error::kLackOfRights || error == Error::kNameTooLong;
+    return error == Error::kLackOfRights || error == Error::kNameTooLong || error == Error::kInUse;
 }
 
 class Replacement {
@@ -23,21 +26,27 @@ class Replacement {
         : files_(files), path_(path), bytes_(bytes) {}
 
     ReplaceResult Run() {
-        if (path_.empty() || path_.back() == '/' || path_.back() == '\\' ||
-            !files_.Examine(path_, target_) || target_.refused)
-            return result_;
+        if (path_.empty() || path_.back() == '/' || path_.back() == '\\')
+            return Failed("the path names no file", false);
+        if (!files_.Examine(path_, target_))
+            return Failed("could not find its folder");
+        if (target_.refused)
+            return Failed("it is read-only or a folder", false);
         Handle file = 0;
         const Error created = CreateUnique(path_, ".tmp-", target_, temporary_, file);
-        if (created != Error::kNone)
-            return target_.exists && OverwriteMayWork(created) ? OverwriteInPlace() : result_;
-        const bool written = files_.Write(file, bytes_) && files_.Flush(file);
-        // Close runs whatever happened before; its failure may mean a lost write.
-        if (!files_.Close(file) || !written)
+        if (created != Error::kNone) {
+            if (target_.exists && OverwriteMayWork(created))
+                return OverwriteInPlace();
+            return Failed("could not create a file beside it");
+        }
+        if (!WriteAndClose(file, bytes_, "could not write the new contents"))
             return Finish(Outcome::kUnchanged);
         if (target_.exists)
             return SwapIn();
-        if (files_.Move(temporary_, path_) != Error::kNone)
+        if (files_.Move(temporary_, path_) != Error::kNone) {
+            Failed("could not put the new file in its place");
             return Finish(Outcome::kUnchanged);
+        }
         temporary_.clear();
         return Finish(Outcome::kReplaced);
     }
@@ -56,27 +65,54 @@ class Replacement {
         return error;
     }
 
-    // Puts the finished temporary file in place of the existing target. The backup name lets a
-    // system that moves the old file aside first leave it under a name when it stops half way.
+    // Writes, flushes and closes a new file; the close runs whatever happened before, and its
+    // failure may mean a lost write.
+    bool WriteAndClose(Handle file, const std::string& bytes, const char* step) {
+        const bool written = files_.Write(file, bytes) && files_.Flush(file);
+        if (!written)
+            Failed(step);
+        if (!files_.Close(file)) {
+            Failed(step);
+            return false;
+        }
+        return written;
+    }
+
+    // Puts the finished temporary file in place of the existing target. The backup name, taken
+    // first so that no file of someone else's can be under it, lets a system that moves the old
+    // file aside first leave it under a name when it stops half way.
     ReplaceResult SwapIn() {
-        const std::string backup = BackupName();
+        std::string backup;
+        Handle placeholder = 0;
+        if (CreateUnique(path_ + kOldTag, "", {}, backup, placeholder) != Error::kNone) {
+            Failed("could not create a file beside it");
+            return Finish(Outcome::kUnchanged);
+        }
+        if (!files_.Close(placeholder)) {
+            Failed("could not create a file beside it");
+            DeleteOurs(backup);
+            return Finish(Outcome::kUnchanged);
+        }
         Error error = Error::kNone;
         switch (files_.Replace(path_, temporary_, backup, error)) {
             case Swap::kReplaced:
-                temporary_.clear();
-                return Finish(Outcome::kReplaced);
             case Swap::kReplacedOldAtBackup:
                 temporary_.clear();
                 DeleteOurs(backup);
                 return Finish(Outcome::kReplaced);
             case Swap::kRefused:
+                if (!OverwriteMayWork(error))
+                    Failed("could not put the new file in its place");
+                DeleteOurs(backup);
                 Finish(Outcome::kUnchanged);
                 return OverwriteMayWork(error) ? OverwriteInPlace() : result_;
             case Swap::kOldAtBackup:
+                Failed("could not put the new file in its place");
                 break;
         }
         // Neither file holds the target's name now: the new one goes in, else the old one goes
-        // back; failing both, the old bytes stay under the backup name and the caller is told.
+        // back; failing both, the old bytes stay under the backup name, the new ones under
+        // theirs, and the caller hears of both.
         if (files_.Move(temporary_, path_) == Error::kNone) {
             temporary_.clear();
             DeleteOurs(backup);
@@ -87,40 +123,47 @@ class Replacement {
         FilePrimitives::Target parked;
         if (files_.Examine(backup, parked) && parked.exists)
             result_.oldContentsCopy = backup;
-        // The new bytes stay under their own name too, and the caller hears of the file.
-        result_.leftoverFile = temporary_;
+        result_.newContentsFile = temporary_;
         temporary_.clear();
         return Ended(Outcome::kDamaged);
     }
 
-    // The backup pairs with the temporary file: the same length, so it fits where that fits.
-    std::string BackupName() const {
-        std::string name = temporary_;
-        name.replace(path_.size(), 5, ".old-");
-        return name;
-    }
-
     // Overwrites the existing file where it stands: its attributes, security descriptor and
-    // identity stay as they are. Its old bytes are read first and written back when any step
-    // fails, so that it is never left half written without the caller hearing of it.
+    // identity stay as they are. Its old bytes are first copied to a file of their own, so that
+    // a failure or a stop at any later step never leaves them only in memory; a failed step
+    // writes them back from memory.
     ReplaceResult OverwriteInPlace() {
         Handle file = 0;
         if (files_.OpenExisting(path_, file) != Error::kNone)
-            return result_;
+            return Failed("could not open it");
         std::string old;
         if (!files_.ReadAll(file, old)) {
+            Failed("could not read its old contents");
+            files_.Close(file);
+            return result_;
+        }
+        std::string copy;
+        if (!CopyOldContents(old, copy)) {
             files_.Close(file);
             return result_;
         }
         if (Overwrite(file, bytes_)) {
-            if (files_.Close(file))
+            if (files_.Close(file)) {
+                DeleteOurs(copy);
                 return Ended(Outcome::kReplaced);
+            }
+            Failed("could not write the new contents");
             // The close reported a lost write: the old bytes go back through a new handle.
             if (files_.OpenExisting(path_, file) != Error::kNone)
-                return KeepCopyOf(old);
+                return KeepCopy(copy);
+        } else {
+            Failed("could not write the new contents");
         }
         const bool restored = Overwrite(file, old);
-        return files_.Close(file) && restored ? Ended(Outcome::kUnchanged) : KeepCopyOf(old);
+        if (!files_.Close(file) || !restored)
+            return KeepCopy(copy);
+        DeleteOurs(copy);
+        return Ended(Outcome::kUnchanged);
     }
 
     // Puts `bytes` in place of the file's whole content and flushes it.
@@ -129,32 +172,27 @@ class Replacement {
                files_.Flush(file);
     }
 
-    // The target may be damaged: its old bytes go to a new file beside it, else in the
-    // temporary directory, so that they are never lost with the memory that holds them.
-    ReplaceResult KeepCopyOf(const std::string& old) {
-        const size_t slash = path_.find_last_of("\\/");
-        const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
-        const std::string temporary = files_.TemporaryDirectory();
-        for (const std::string& place :
-             {path_, temporary.empty() ? std::string() : temporary + name}) {
-            if (place.empty())
-                continue;  // no temporary directory: never a copy in the working directory
-            std::string copy;
+    // The old bytes in a new file beside the target, else in the temporary directory, flushed.
+    bool CopyOldContents(const std::string& old, std::string& copy) {
+        for (const std::string& prefix : OldContentsPrefixes(files_, path_)) {
             Handle file = 0;
-            if (CreateUnique(place, ".old-", {}, copy, file) != Error::kNone)
+            if (CreateUnique(prefix, "", {}, copy, file) != Error::kNone)
                 continue;
-            const bool written = files_.Write(file, old) && files_.Flush(file);
-            if (files_.Close(file) && written) {
-                result_.oldContentsCopy = copy;
-                break;
-            }
-            files_.Delete(copy);
+            if (WriteAndClose(file, old, "could not copy its old contents"))
+                return true;
+            DeleteOurs(copy);
         }
+        copy.clear();
+        Failed("could not copy its old contents");
+        return false;
+    }
+
+    ReplaceResult KeepCopy(const std::string& copy) {
+        result_.oldContentsCopy = copy;
         return Ended(Outcome::kDamaged);
     }
 
-    // A temporary file that was not moved in place goes whatever the outcome; one that stays
-    // is reported.
+    // A temporary file that was not moved in place goes whatever the outcome.
     ReplaceResult Finish(Outcome outcome) {
         if (!temporary_.empty())
             DeleteOurs(temporary_);
@@ -164,11 +202,26 @@ class Replacement {
 
     void DeleteOurs(const std::string& path) {
         if (!files_.Delete(path))
-            result_.leftoverFile = path;
+            result_.undeletedFiles.push_back(path);
     }
 
+    // Notes the first step that failed, with the system's words for it when it has some.
+    ReplaceResult Failed(const char* step, bool systemSaid = true) {
+        if (result_.failedStep.empty()) {
+            result_.failedStep = step;
+            if (systemSaid)
+                result_.systemError = files_.LastErrorText();
+        }
+        return result_;
+    }
+
+    // A step that failed on the way to a success was got round: nothing to tell of it.
     ReplaceResult Ended(Outcome outcome) {
         result_.outcome = outcome;
+        if (outcome == Outcome::kReplaced) {
+            result_.failedStep.clear();
+            result_.systemError.clear();
+        }
         return result_;
     }
 
@@ -181,6 +234,19 @@ class Replacement {
 };
 
 }  // namespace
+
+std::vector<std::string> OldContentsPrefixes(FilePrimitives& files, const std::string& path) {
+    std::vector<std::string> prefixes{path + kOldTag};
+    // Without a temporary directory there is no second place: never the working directory.
+    // The name there is cut short enough to fit after any temporary directory's path.
+    const std::string temporary = files.TemporaryDirectory();
+    if (!temporary.empty()) {
+        const size_t slash = path.find_last_of("\\/");
+        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        prefixes.push_back(temporary + name.substr(0, 64) + kOldTag);
+    }
+    return prefixes;
+}
 
 ReplaceResult ReplaceContents(FilePrimitives& files, const std::string& path,
                               const std::string& bytes) {

@@ -12,6 +12,8 @@
 #include "fleet/fleet_text.h"
 #include "platform/file_replace.h"
 #include "platform/file_system.h"
+#include "platform/replace_report.h"
+#include "platform/unfinished_copies.h"
 #include "tool/fleet_report.h"
 #include "tool/game_data.h"
 #include "tool/table_report.h"
@@ -231,22 +233,21 @@ int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, s
     }
     const std::string bytes = EncodeFleetFile(contents);
     const std::string path = line.file ? *line.file : kFleetFilePath;
-    const platform::ReplaceResult written = line.file
-                                                ? platform::ReplaceLocalFileContents(path, bytes)
-                                                : platform::ReplaceFileContents(path, bytes);
-    if (!written.leftoverFile.empty())
-        err << "kvtool: could not delete the temporary file " << written.leftoverFile << "\n";
+    platform::FilePrimitives& files =
+        line.file ? platform::LocalFiles() : platform::WindowsPathFiles();
+    // A copy an unfinished save left stays where it is; the user hears of it before it is
+    // forgotten under the new file.
+    for (const std::string& copy : platform::FindUnfinishedCopies(files, path))
+        err << "kvtool: note: a save of " << path << " did not finish; what it held before is in "
+            << copy << "\n";
+    const platform::ReplaceResult written = platform::ReplaceContents(files, path, bytes);
+    const std::string report = platform::ReplaceReport(written);
     if (!written) {
-        err << "kvtool: could not write to " << path;
-        if (!written.Damaged())
-            err << "; it is as it was\n";
-        else if (written.oldContentsCopy.empty())
-            err << "; it may be damaged\n";
-        else
-            err << "; it may be damaged; its old contents are in " << written.oldContentsCopy
-                << "\n";
+        err << "kvtool: could not write to " << path << ". " << report << "\n";
         return kExitError;
     }
+    if (!report.empty())
+        err << "kvtool: " << path << ": " << report << "\n";
     const int32_t ships = static_cast<int32_t>(
         ReadLittleEndian32(reinterpret_cast<const unsigned char*>(bytes.data()) + 4));
     out << path << ": " << ships << (ships == 1 ? " ship" : " ships") << " written\n";

@@ -186,19 +186,32 @@ TEST_F(FleetFileTest, SaveThatCannotReplaceTheFileKeepsTheOldOneAndSaysSo) {
     EXPECT_EQ(ui_.MessageBoxes(), std::vector<fw::MessageBoxRecord>(2, Owned(kNotWritten)));
 }
 
-// A write that failed and could not put the old bytes back says the file may be damaged, and
-// where a copy of the old bytes is when there is one.
-TEST(CouldNotWriteMessage, SaysWhenTheFileMayBeDamagedAndWhereItsOldBytesAre) {
+// A write that failed tells what became of the file and every file of ours left beside it; a
+// plain failure keeps the short message, and a Save that left a file of ours says so too.
+TEST(CouldNotWriteMessage, NamesEveryFileTheUserMustKnowAbout) {
     using Outcome = platform::ReplaceResult::Outcome;
     platform::ReplaceResult damaged(Outcome::kDamaged);
+    damaged.failedStep = "could not write the new contents";
+    damaged.systemError = "Disk full";
     EXPECT_EQ(CouldNotWriteMessage(kFleetFilePath, platform::ReplaceResult(Outcome::kUnchanged)),
               kFleetWriteFailedMessage);
     EXPECT_EQ(CouldNotWriteMessage(kFleetFilePath, damaged),
-              "Aack, could not write to C:\\Kestrivar.FLT! The file may be damaged.");
+              "Aack, could not write to C:\\Kestrivar.FLT!\nCould not write the new contents: Disk "
+              "full. The file may be damaged, and no copy of its old contents is left.");
     damaged.oldContentsCopy = "C:\\Kestrivar.FLT.old-12-0";
+    damaged.newContentsFile = "C:\\Kestrivar.FLT.tmp-12-1";
+    damaged.undeletedFiles = {"C:\\Kestrivar.FLT.old-12-2"};
     EXPECT_EQ(CouldNotWriteMessage(kFleetFilePath, damaged),
-              "Aack, could not write to C:\\Kestrivar.FLT! The file may be damaged; its old "
-              "contents are in C:\\Kestrivar.FLT.old-12-0.");
+              "Aack, could not write to C:\\Kestrivar.FLT!\nCould not write the new contents: Disk "
+              "full. The file may be damaged; its old contents are in C:\\Kestrivar.FLT.old-12-0. "
+              "The new contents are in C:\\Kestrivar.FLT.tmp-12-1. The file "
+              "C:\\Kestrivar.FLT.old-12-2 is no longer needed but could not be deleted.");
+    platform::ReplaceResult saved(Outcome::kReplaced);
+    EXPECT_EQ(SavedMessage(saved), kFleetSavedMessage);
+    saved.undeletedFiles = {"C:\\Kestrivar.FLT.old-12-2"};
+    EXPECT_EQ(SavedMessage(saved), std::string(kFleetSavedMessage) +
+                                       "\nThe file C:\\Kestrivar.FLT.old-12-2 is no longer "
+                                       "needed but could not be deleted.");
 }
 
 #ifndef _WIN32

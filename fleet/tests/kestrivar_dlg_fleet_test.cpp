@@ -14,9 +14,11 @@
 #include "fleet/tests/fleet_test_texts.h"
 #include "fleet/tests/kestrivar_dialog_fixture.h"
 #include "fleet/tests/test_machine.h"
+#include "fleet/unfinished_saves.h"
 #include "fleet/vezire_zaradud_settings.h"
 #include "framework/constants.h"
 #include "framework/headless/headless_dialog_driver.h"
+#include "platform/file_primitives.h"
 #include "res/resource.h"
 #include "tests/support/temp_dir.h"
 
@@ -212,6 +214,37 @@ TEST_P(MainDialogFleet, AnInvalidPercentageKeepsTheDialogOpenAfterTheFleetIsWrit
               fw::kIdOk);
     EXPECT_THAT(Texts(), ::testing::ElementsAre(kSaved, "Please enter an integer.",
                                                 "Please enter an integer.", kSaved));
+}
+
+// A Save stopped half way left copies of the old contents; the next start offers them back.
+TEST_P(MainDialogFleet, TheNextStartOffersWhatAnUnfinishedSaveLeft) {
+    const std::string scriptsIni = machine.InstallGame();
+    const std::string self = ".old-" + std::to_string(platform::WindowsPathFiles().ProcessId());
+    WriteFile(machine.FleetFile(), "half a new fleet");
+    WriteFile(machine.FleetFile() + self + "-0", threeShips);
+    WriteFile(machine.FleetFile() + self + "-1", threeShips);  // what the file holds once put back
+    WriteFile(scriptsIni, "[Mul_HumanVezireZaradud]\r\nDefSats=3\r\n");
+    WriteFile(scriptsIni + self + "-0", "[Mul_HumanVezireZaradud]\r\nDefSats=1\r\n");
+    ui_.AnswerNextMessageBox(fw::kIdYes);
+    ui_.AnswerNextMessageBox(fw::kIdNo);
+    OfferUnfinishedSaves();
+    ASSERT_EQ(Texts().size(), 2u);
+    EXPECT_EQ(Texts()[0],
+              "A Save of C:\\Kestrivar.FLT did not finish, so the file may be damaged. "
+              "What it held before is in C:\\Kestrivar.FLT" +
+                  self +
+                  "-0.\n\nPut that "
+                  "back? Yes puts it back; No keeps C:\\Kestrivar.FLT as it is and deletes "
+                  "the copy; Cancel leaves both until Kestrivar starts again.");
+    EXPECT_EQ(ReadFile(scriptsIni), "[Mul_HumanVezireZaradud]\r\nDefSats=3\r\n");
+    EXPECT_FALSE(FileExists(scriptsIni + self + "-0"));
+    for (const char* n : {"-0", "-1"})
+        EXPECT_FALSE(FileExists(machine.FleetFile() + self + n)) << n;
+    Run(0, [](fw::DialogDriver& d) {
+        d.Click(IDC_LOAD);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "CV-Kestrel");
+        d.Close();
+    });
 }
 
 KV_INSTANTIATE_UI_TEST_SUITE_P(MainDialogFleet);

@@ -6,6 +6,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/ascii_case.h"
 
 namespace platform {
 namespace {
@@ -27,6 +31,8 @@ FilePrimitives::Error ErrorOf(DWORD error) {
             return FilePrimitives::Error::kLackOfRights;
         case ERROR_FILENAME_EXCED_RANGE:
             return FilePrimitives::Error::kNameTooLong;
+        case ERROR_SHARING_VIOLATION:
+            return FilePrimitives::Error::kInUse;
         default:
             return FilePrimitives::Error::kOther;
     }
@@ -71,9 +77,10 @@ class Win32Files final : public FilePrimitives {
     }
 
     Error OpenExisting(const std::string& path, Handle& file) override {
-        const HANDLE handle =
-            CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Shared as a plain overwrite shares it, so that it opens where that would.
+        const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE)
             return ErrorOf(GetLastError());
         file = AsId(handle);
@@ -123,10 +130,13 @@ class Win32Files final : public FilePrimitives {
                  const std::string& backup, Error& error) override {
         if (ReplaceFileA(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr))
             return Exists(backup) ? Swap::kReplacedOldAtBackup : Swap::kReplaced;
-        error = ErrorOf(GetLastError());
+        const DWORD code = GetLastError();
+        error = ErrorOf(code);
         // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 (and any failure that leaves the target gone): the
         // old file is under the backup name, if anywhere.
-        return Exists(target) ? Swap::kRefused : Swap::kOldAtBackup;
+        const Swap swap = Exists(target) ? Swap::kRefused : Swap::kOldAtBackup;
+        SetLastError(code);
+        return swap;
     }
 
     Error Move(const std::string& from, const std::string& to) override {
@@ -144,6 +154,49 @@ class Win32Files final : public FilePrimitives {
         char buffer[MAX_PATH + 1];
         const DWORD length = GetTempPathA(sizeof buffer, buffer);
         return length == 0 || length > MAX_PATH ? std::string() : std::string(buffer, length);
+    }
+
+    std::vector<std::string> FilesStartingWith(const std::string& pathPrefix) override {
+        std::vector<std::string> paths;
+        const size_t slash = pathPrefix.find_last_of("\\/");
+        const std::string directory =
+            slash == std::string::npos ? std::string() : pathPrefix.substr(0, slash + 1);
+        const std::string start = pathPrefix.substr(directory.size());
+        WIN32_FIND_DATAA found;
+        const HANDLE search = FindFirstFileA((pathPrefix + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return paths;
+        do {
+            // The pattern matches short names too: only a long name that begins so counts.
+            const std::string name = found.cFileName;
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+                EqualsIgnoringAsciiCase(name.substr(0, start.size()), start))
+                paths.push_back(directory + name);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return paths;
+    }
+
+    bool ProcessRunning(std::uint32_t processId) override {
+        const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+        if (process == nullptr)
+            return GetLastError() == ERROR_ACCESS_DENIED;  // there, and someone else's
+        const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+        CloseHandle(process);
+        return running;
+    }
+
+    std::string LastErrorText() override {
+        const DWORD code = GetLastError();
+        char text[512] = {};
+        const DWORD length =
+            FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                           code, 0, text, static_cast<DWORD>(sizeof text), nullptr);
+        std::string words(text, length);
+        while (!words.empty() && (words.back() == '\n' || words.back() == '\r' ||
+                                  words.back() == ' ' || words.back() == '.'))
+            words.pop_back();
+        return words.empty() ? "system error " + std::to_string(code) : words;
     }
 };
 

@@ -1,12 +1,17 @@
 #include "platform/file_primitives.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -83,6 +88,7 @@ class PosixFiles final : public FilePrimitives {
             const int error = errno;
             ::close(fd);
             ::unlink(host.c_str());
+            errno = error;
             return ErrorOf(error);
         }
         file = fd;
@@ -162,6 +168,36 @@ class PosixFiles final : public FilePrimitives {
         const char* const variable = std::getenv("TMPDIR");
         const std::string directory = variable != nullptr && *variable != '\0' ? variable : "/tmp";
         return directory.back() == '/' ? directory : directory + "/";
+    }
+
+    std::string LastErrorText() override { return std::strerror(errno); }
+
+    std::vector<std::string> FilesStartingWith(const std::string& pathPrefix) override {
+        std::vector<std::string> paths;
+        const std::string host = Host(pathPrefix);
+        if (host.empty())
+            return paths;
+        const size_t slash = host.rfind('/');
+        const std::string directory = slash == std::string::npos ? "." : host.substr(0, slash + 1);
+        const std::string start = slash == std::string::npos ? host : host.substr(slash + 1);
+        DIR* const listing = ::opendir(directory.c_str());
+        if (listing == nullptr)
+            return paths;
+        // The names found are given back on the path the prefix was given on.
+        const std::string given = pathPrefix.substr(0, pathPrefix.size() - start.size());
+        while (const dirent* entry = ::readdir(listing)) {
+            const std::string name = entry->d_name;
+            struct stat info {};
+            if (name.compare(0, start.size(), start) == 0 &&
+                ::stat((directory + name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+                paths.push_back(given + name);
+        }
+        ::closedir(listing);
+        return paths;
+    }
+
+    bool ProcessRunning(std::uint32_t processId) override {
+        return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
     }
 
   private:

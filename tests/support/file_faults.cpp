@@ -4,6 +4,7 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,6 +49,10 @@ bool Strikes(FileFault fault, int fd) {
     return g_armed && g_fault == fault && IsTemporaryFile(fd) && StrikesThisTemporaryFile();
 }
 
+bool g_watchingRenames = false;
+int g_renames = 0;
+int g_unsyncedRenames = 0;
+
 // The descriptor a writer opened for reading and writing an existing file: the target it
 // overwrites in place.
 int g_inPlaceTarget = -1;
@@ -79,6 +84,21 @@ InjectedFileFault::~InjectedFileFault() {
 
 bool InjectedFileFault::Struck() const {
     return g_struck;
+}
+
+RenameSyncWatch::RenameSyncWatch() {
+    g_renames = 0;
+    g_unsyncedRenames = 0;
+    g_watchingRenames = true;
+}
+RenameSyncWatch::~RenameSyncWatch() {
+    g_watchingRenames = false;
+}
+int RenameSyncWatch::Renames() const {
+    return g_renames;
+}
+int RenameSyncWatch::UnsyncedRenames() const {
+    return g_unsyncedRenames;
 }
 
 }  // namespace testsupport
@@ -146,6 +166,9 @@ int fsync(int fd) {
         errno = EIO;
         return -1;
     }
+    struct stat info {};
+    if (g_watchingRenames && ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+        g_unsyncedRenames = 0;
     return next(fd);
 }
 
@@ -168,7 +191,12 @@ int rename(const char* from, const char* to) {
         errno = EIO;
         return -1;
     }
-    return next(from, to);
+    const int result = next(from, to);
+    if (g_watchingRenames && result == 0) {
+        ++g_renames;
+        ++g_unsyncedRenames;
+    }
+    return result;
 }
 
 }  // extern "C"

@@ -41,6 +41,19 @@ class InjectedFileFault {
     bool Struck() const;
 };
 
+// Counts, while it exists, the renames that no fsync of a directory has followed: a rename is
+// durable only once its directory is synced.
+class RenameSyncWatch {
+  public:
+    RenameSyncWatch();
+    ~RenameSyncWatch();
+    RenameSyncWatch(const RenameSyncWatch&) = delete;
+    RenameSyncWatch& operator=(const RenameSyncWatch&) = delete;
+
+    int Renames() const;
+    int UnsyncedRenames() const;
+};
+
 // Every fault that makes a replacement fail: the old file must stay as it was.
 constexpr FileFault kEveryFileFault[] = {
     FileFault::kDiskFull,   FileFault::kWriteStopsPartWay, FileFault::kFlushFails,

@@ -65,7 +65,7 @@ std::string EscapeForSystemReg(const std::string& text, bool keyName) {
 
 TempWinePrefix::TempWinePrefix(WineArch arch)
     : arch_(arch), winePrefix_("WINEPREFIX", dir_.path()) {
-    fs::create_directories(dir_ / "drive_c");
+    fs::create_directories(dir_ / "drive_c/windows/temp");  // as in every prefix
     fs::create_directories(dir_ / "dosdevices");
     fs::create_symlink("../drive_c", dir_ / "dosdevices/c:");
     systemReg_ =

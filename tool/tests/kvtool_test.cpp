@@ -11,6 +11,7 @@
 
 #include "fleet/fleet_file_codec.h"
 #include "gamedata/tests/table_rows.h"
+#include "platform/file_primitives.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -356,9 +357,15 @@ TEST(KvtoolExportImport, TextAndBackGiveTheSameFileAndRefusalsChangeNothing) {
     ASSERT_EQ(exported.status, kExitClean) << exported.err;
     EXPECT_EQ(exported.out.rfind("Kestrivar fleet\n", 0), 0u) << exported.out;
 
+    // A copy an unfinished save left is named, and stays.
+    const std::string left =
+        dir / ("copy.flt.old-" + std::to_string(platform::LocalFiles().ProcessId()) + "-7");
+    testsupport::WriteFile(left, "older");
     const KvtoolRun imported = Kvtool({"import", "-", dir / "copy.flt"}, "> " + exported.out);
     ASSERT_EQ(imported.status, kExitClean) << imported.err;
     EXPECT_EQ(imported.out, dir / "copy.flt" + ": 3 ships written\n");
+    EXPECT_EQ(imported.err, "kvtool: note: a save of " + dir / "copy.flt" +
+                                " did not finish; what it held before is in " + left + "\n");
     EXPECT_EQ(testsupport::ReadFile(dir / "copy.flt"), saved);
 
     testsupport::WriteFile(dir / "bad.txt",
