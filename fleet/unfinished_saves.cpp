@@ -51,7 +51,7 @@ void OfferCopy(const std::string& target, const std::string& copy) {
     }
     const std::string question =
         "A Save of " + target + " did not finish, so the file may be damaged. What it held " +
-        "before is in " + copy + ".\n\nPut that back? Yes puts it back; No keeps " + target +
+        "before is in:\n" + copy + "\n\nPut that back? Yes puts it back; No keeps " + target +
         " as it is and deletes the copy; Cancel leaves both until Kestrivar starts again.";
     switch (fw::AfxMessageBox(question, fw::kMbYesNoCancel | fw::kMbIconExclamation)) {
         case fw::kIdYes: {

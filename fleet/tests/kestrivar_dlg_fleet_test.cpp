@@ -231,11 +231,10 @@ TEST_P(MainDialogFleet, TheNextStartOffersWhatAnUnfinishedSaveLeft) {
     ASSERT_EQ(Texts().size(), 2u);
     EXPECT_EQ(Texts()[0],
               "A Save of C:\\Kestrivar.FLT did not finish, so the file may be damaged. "
-              "What it held before is in C:\\Kestrivar.FLT" +
+              "What it held before is in:\nC:\\Kestrivar.FLT" +
                   self +
-                  "-0.\n\nPut that "
-                  "back? Yes puts it back; No keeps C:\\Kestrivar.FLT as it is and deletes "
-                  "the copy; Cancel leaves both until Kestrivar starts again.");
+                  "-0\n\nPut that back? Yes puts it back; No keeps C:\\Kestrivar.FLT as it is "
+                  "and deletes the copy; Cancel leaves both until Kestrivar starts again.");
     EXPECT_EQ(ReadFile(scriptsIni), "[Mul_HumanVezireZaradud]\r\nDefSats=3\r\n");
     EXPECT_FALSE(FileExists(scriptsIni + self + "-0"));
     for (const char* n : {"-0", "-1"})
