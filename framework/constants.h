@@ -50,6 +50,7 @@ constexpr int kUdnDeltaPos = -722;
 // header (LVN_COLUMNCLICK).
 constexpr int kNmDblClk = -3;
 constexpr int kLvnColumnClick = -108;
+constexpr int kLvnItemChanged = -101;
 
 // Virtual-key codes of the keys that move a list's selection.
 constexpr int kVkPageUp = 0x21;

@@ -173,9 +173,10 @@ void CDialog::AppendSystemMenuItem(unsigned commandId, const std::string& text) 
 }
 
 void CDialog::AddCtrlKeyShortcut(char letter, unsigned systemCommand) {
-    if (letter < 'A' || letter > 'Z') {
-        throw FrameworkError(std::string("a Ctrl shortcut takes an upper-case letter, not '") +
-                             letter + "'");
+    if ((letter < 'A' || letter > 'Z') && (letter < '0' || letter > '9')) {
+        throw FrameworkError(
+            std::string("a Ctrl shortcut takes an upper-case letter or a digit, not '") + letter +
+            "'");
     }
     ctrlKeyShortcuts_.emplace_back(letter, systemCommand);
 }

@@ -76,8 +76,8 @@ class CDialog {
     bool HasSystemMenu() const;
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned commandId, const std::string& text);
-    // Ctrl+letter (an upper-case letter) sends the system command, while the dialog is active
-    // and the focus is not in an edit control that keeps the letter (EditKeepsCtrlKey).
+    // Ctrl+letter (an upper-case letter or a digit) sends the system command, while the dialog
+    // is active and the focus is not in an edit control that keeps the letter (EditKeepsCtrlKey).
     void AddCtrlKeyShortcut(char letter, unsigned systemCommand);
     void ShowWindow(bool show);
     bool IsWindowVisible() const;

@@ -128,10 +128,13 @@ inline MessageMapEntry EndEntry() {
 #define ON_EN_CHANGE(id, memberFxn)                                  \
     ::fw::detail::MakeEntry(::fw::kWmCommand, ::fw::kEnChange, (id), \
                             static_cast<void (::fw::CDialog::*)()>(memberFxn)),
-// List notifications: handler void (int row) for a double-click (-1 off the rows), void (int
-// column) for a click on a column's header.
+// List notifications: handler void (int row) for a double-click (-1 off the rows) and for a row
+// whose selection changed, void (int column) for a click on a column's header.
 #define ON_NM_DBLCLK(id, memberFxn)                                 \
     ::fw::detail::MakeEntry(::fw::kWmNotify, ::fw::kNmDblClk, (id), \
+                            static_cast<void (::fw::CDialog::*)(int)>(memberFxn)),
+#define ON_LVN_ITEMCHANGED(id, memberFxn)                                 \
+    ::fw::detail::MakeEntry(::fw::kWmNotify, ::fw::kLvnItemChanged, (id), \
                             static_cast<void (::fw::CDialog::*)(int)>(memberFxn)),
 #define ON_LVN_COLUMNCLICK(id, memberFxn)                                 \
     ::fw::detail::MakeEntry(::fw::kWmNotify, ::fw::kLvnColumnClick, (id), \

@@ -50,6 +50,10 @@ class DialogDriver {
     // Characters typed in one quick burst while a list view has the focus (WM_CHAR): the list
     // selects the row whose first column begins with them.
     virtual void TypeInList(int id, const std::string& text) = 0;
+    // A click on the header of a list view's column (LVN_COLUMNCLICK).
+    virtual void ClickColumnHeader(int id, int column) = 0;
+    // A click on a list view's row, or below its last row (-1), which clears the selection.
+    virtual void ClickRow(int id, int row) = 0;
     // A double-click on a list view's row, which the first click selects (NM_DBLCLK).
     virtual void DoubleClickRow(int id, int row) = 0;
     virtual void Close() = 0;  // Esc / close box: IDCANCEL

@@ -28,7 +28,8 @@ CPickShipDlg::CPickShipDlg(fw::CDialog* parent, const ShipList& ships, const Shi
     : fw::CDialog(IDD_PICKSHIP, parent),
       m_ships(ships),
       m_currentShip(ships.begin()),
-      m_fighters(fighters) {}
+      m_fighters(fighters),
+      m_findSearch(ProgramFindShipSearch()) {}
 
 CPickShipDlg::~CPickShipDlg() = default;
 
@@ -220,7 +221,7 @@ void CPickShipDlg::OnFindShip() {
     if (m_finderRows.empty())
         m_finderRows = FinderRows(m_ships);
     const auto current = static_cast<size_t>(std::distance(m_ships.begin(), m_currentShip));
-    CFindShipDlg find(this, m_finderRows, current);
+    CFindShipDlg find(this, m_finderRows, current, m_findSearch);
     // Choosing the ship on show changes nothing: its loadout, changed by the user or taken from
     // the slot, stays as it is, just as the spin never steps to the ship it shows.
     if (find.DoModal() != fw::kIdOk || find.Chosen() == current)

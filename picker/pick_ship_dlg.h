@@ -9,6 +9,7 @@
 #include "fleet/fleet_slot.h"
 #include "framework/dialog.h"
 #include "gamedata/ship_spec.h"
+#include "picker/find_ship_dlg.h"
 #include "picker/loadout.h"
 #include "picker/ship_finder.h"
 #include "picker/spin_steps.h"
@@ -25,7 +26,8 @@
 // and OK ends the run with kIdCancel: there is nothing to hand back.
 //
 // Find Ship (Ctrl+F or the system menu) lists the same sequence the ship spin steps through;
-// the ship chosen there is shown as a step of the spin to it would show it.
+// the ship chosen there is shown as a step of the spin to it would show it. Its search is the
+// program's (ProgramFindShipSearch), kept from one opening to the next.
 class CPickShipDlg : public fw::CDialog {
   public:
     using ShipList = std::list<ShipSpec>;
@@ -108,4 +110,5 @@ class CPickShipDlg : public fw::CDialog {
     ShipList::const_iterator m_currentShip;  // m_ships.end(): no ship on show
     const ShipList& m_fighters;
     std::vector<FinderRow> m_finderRows;  // made at the first Find Ship
+    FindShipSearch& m_findSearch;         // kept for the program's life
 };

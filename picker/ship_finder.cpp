@@ -1,6 +1,7 @@
 #include "picker/ship_finder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 
 #include "gamedata/code_tables.h"
@@ -53,6 +54,62 @@ int CompareRows(const FinderRow& a, const FinderRow& b, FinderColumn column) {
             return CompareNumber(a.position, b.position);
     }
     return 0;
+}
+
+// A run of decimal digits that is the whole of `text`, as a point value; larger values stand
+// for the largest.
+bool ReadBpv(const std::string& text, int32_t& value) {
+    if (text.empty() || text.size() > 12)
+        return false;
+    int64_t read = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        read = read * 10 + (c - '0');
+    }
+    value = static_cast<int32_t>(std::min<int64_t>(read, INT32_MAX));
+    return true;
+}
+
+// A word of digits after a comparison, or two joined by a dash, is a range of point values;
+// any other word is a text to find.
+SearchTerm SearchTermOf(const std::string& word) {
+    SearchTerm range;
+    range.lowestBpv = INT32_MIN;
+    range.highestBpv = INT32_MAX;
+    int32_t value = 0;
+    struct Comparison {
+        const char* sign;
+        int32_t SearchTerm::*bound;
+        int32_t step;  // what a strict comparison moves the bound by
+    };
+    for (const Comparison& comparison :
+         {Comparison{"<=", &SearchTerm::highestBpv, 0}, Comparison{">=", &SearchTerm::lowestBpv, 0},
+          Comparison{"<", &SearchTerm::highestBpv, -1},
+          Comparison{">", &SearchTerm::lowestBpv, 1}}) {
+        const std::string sign = comparison.sign;
+        if (word.compare(0, sign.size(), sign) == 0 && ReadBpv(word.substr(sign.size()), value)) {
+            const int64_t bound = static_cast<int64_t>(value) + comparison.step;
+            if (bound > INT32_MAX) {
+                range.highestBpv = INT32_MIN;  // above the largest value: no ship
+                return range;
+            }
+            range.*comparison.bound = static_cast<int32_t>(bound);
+            return range;
+        }
+    }
+    const size_t dash = word.find('-');
+    int32_t high = 0;
+    if (dash != std::string::npos && ReadBpv(word.substr(0, dash), value) &&
+        ReadBpv(word.substr(dash + 1), high)) {
+        range.lowestBpv = std::min(value, high);
+        range.highestBpv = std::max(value, high);
+        return range;
+    }
+    SearchTerm text;
+    text.text = word;
+    LowerInPlace(text.text);
+    return text;
 }
 
 }  // namespace
@@ -108,8 +165,8 @@ std::vector<size_t> SortedRows(const std::vector<FinderRow>& rows, FinderColumn 
     return order;
 }
 
-std::vector<std::string> SearchWords(const std::string& typed) {
-    std::vector<std::string> words;
+std::vector<SearchTerm> SearchTerms(const std::string& typed) {
+    std::vector<SearchTerm> terms;
     size_t i = 0;
     while (i < typed.size()) {
         while (i < typed.size() && IsBlank(typed[i]))
@@ -117,28 +174,28 @@ std::vector<std::string> SearchWords(const std::string& typed) {
         const size_t start = i;
         while (i < typed.size() && !IsBlank(typed[i]))
             ++i;
-        if (i > start) {
-            words.push_back(typed.substr(start, i - start));
-            LowerInPlace(words.back());
-        }
+        if (i > start)
+            terms.push_back(SearchTermOf(typed.substr(start, i - start)));
     }
-    return words;
+    return terms;
 }
 
-bool RowMatches(const FinderRow& row, const std::vector<std::string>& words) {
-    return std::all_of(words.begin(), words.end(), [&](const std::string& word) {
-        return row.searchText.find(word) != std::string::npos;
+bool RowMatches(const FinderRow& row, const std::vector<SearchTerm>& terms) {
+    return std::all_of(terms.begin(), terms.end(), [&](const SearchTerm& term) {
+        if (term.text.empty())
+            return row.bpv >= term.lowestBpv && row.bpv <= term.highestBpv;
+        return row.searchText.find(term.text) != std::string::npos;
     });
 }
 
 std::vector<size_t> FilterRows(const std::vector<FinderRow>& rows, const std::vector<size_t>& order,
                                const std::string& typed) {
-    const std::vector<std::string> words = SearchWords(typed);
-    if (words.empty())
+    const std::vector<SearchTerm> terms = SearchTerms(typed);
+    if (terms.empty())
         return order;
     std::vector<size_t> shown;
     for (size_t index : order) {
-        if (RowMatches(rows[index], words))
+        if (RowMatches(rows[index], terms))
             shown.push_back(index);
     }
     return shown;

@@ -37,11 +37,18 @@ std::string FinderCellText(const FinderRow& row, FinderColumn column);
 std::vector<size_t> SortedRows(const std::vector<FinderRow>& rows, FinderColumn column,
                                bool descending);
 
-// The blank-separated words of a typed text, in lower case.
-std::vector<std::string> SearchWords(const std::string& typed);
+// One blank-separated word of a typed text: a text to find, in lower case, or a range of point
+// values ("<100", "<=100", ">150", ">=150", "90-120", both ends counted in the range).
+struct SearchTerm {
+    std::string text;  // empty for a range
+    int32_t lowestBpv = 0;
+    int32_t highestBpv = 0;
+};
+std::vector<SearchTerm> SearchTerms(const std::string& typed);
 
-// Whether every word occurs in the row's class name, race or hull class text. No words: true.
-bool RowMatches(const FinderRow& row, const std::vector<std::string>& words);
+// Whether every text occurs in the row's class name, race or hull class, and the row's point
+// value lies in every range. No terms: true.
+bool RowMatches(const FinderRow& row, const std::vector<SearchTerm>& terms);
 
 // The entries of `order` (indices of `rows`) whose rows match the typed text, in that order.
 std::vector<size_t> FilterRows(const std::vector<FinderRow>& rows, const std::vector<size_t>& order,

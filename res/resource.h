@@ -9,6 +9,8 @@
 #define IDM_COPY_FLEET 32
 #define IDM_PASTE_FLEET 48
 #define IDM_FIND_SHIP 64
+// Find Ship's "Sort by" items: 80 for the first column, then one every 16.
+#define IDM_SORT_BY_COLUMN 80
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
 #define IDS_COPY_FLEET 103
@@ -96,5 +98,6 @@
 #define IDC_FIND_TEXT 1080
 #define IDC_FIND_COUNT 1081
 #define IDC_FIND_LIST 1082
+#define IDC_FIND_NONE 1083
 
 #endif  // KESTRIVAR_RES_RESOURCE_H

@@ -127,7 +127,7 @@ void HeadlessDialogDriver::TypeInList(int id, const std::string& text) {
         find.start = list.selection + (find.text.size() == 1 ? 1 : 0);
         const int row = FindListRow(window_.Dialog(), id, list.rowCount, find);
         if (row >= 0)
-            list.selection = row;
+            window_.SelectRow(id, row);
     }
 }
 
@@ -137,13 +137,37 @@ void HeadlessDialogDriver::DoubleClickRow(int id, int row) {
         throw FrameworkError("list view " + std::to_string(id) + " has no row " +
                              std::to_string(row));
     }
-    list.selection = row;
+    window_.SelectRow(id, row);
     Message notify;
     notify.message = kWmNotify;
     notify.id = id;
     notify.code = kNmDblClk;
     notify.index = row;
     window_.Send(notify);
+}
+
+void HeadlessDialogDriver::ClickColumnHeader(int id, int column) {
+    const HeadlessControl& list = Reachable(id, ControlKind::kListView);
+    if (column < 0 || column >= static_cast<int>(list.columns.size())) {
+        throw FrameworkError("list view " + std::to_string(id) + " has no column " +
+                             std::to_string(column));
+    }
+    Message click;
+    click.message = kWmNotify;
+    click.id = id;
+    click.code = kLvnColumnClick;
+    click.index = column;
+    window_.Send(click);
+}
+
+void HeadlessDialogDriver::ClickRow(int id, int row) {
+    HeadlessControl& list = Reachable(id, ControlKind::kListView);
+    if (row < -1 || row >= list.rowCount) {
+        throw FrameworkError("list view " + std::to_string(id) + " has no row " +
+                             std::to_string(row));
+    }
+    window_.SetItemFocus(id);
+    window_.SelectRow(id, row);
 }
 
 void HeadlessDialogDriver::Close() {

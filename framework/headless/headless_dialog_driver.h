@@ -25,6 +25,8 @@ class HeadlessDialogDriver : public WindowDialogDriver {
     void Select(int id, int index) override;
     void SysCommand(unsigned id) override;
     void PressKey(int id, int virtualKey) override;
+    void ClickColumnHeader(int id, int column) override;
+    void ClickRow(int id, int row) override;
     void TypeInList(int id, const std::string& text) override;
     void DoubleClickRow(int id, int row) override;
     void Close() override;

@@ -163,7 +163,7 @@ void HeadlessWindow::ListSetRowCount(int id, int count) {
     HeadlessControl& list = ListView(id);
     list.rowCount = std::max(count, 0);
     if (list.selection >= list.rowCount) {
-        list.selection = -1;
+        SelectRow(id, -1);
     }
 }
 
@@ -176,8 +176,23 @@ int HeadlessWindow::ListGetCurSel(int id) const {
 }
 
 void HeadlessWindow::ListSetCurSel(int id, int row) {
+    SelectRow(id, row);
+}
+
+// As the list view does, whoever changes the selection: the owner hears of it.
+void HeadlessWindow::SelectRow(int id, int row) {
     HeadlessControl& list = ListView(id);
-    list.selection = row >= 0 && row < list.rowCount ? row : -1;
+    const int selected = row >= 0 && row < list.rowCount ? row : -1;
+    if (selected == list.selection) {
+        return;
+    }
+    list.selection = selected;
+    Message changed;
+    changed.message = kWmNotify;
+    changed.id = id;
+    changed.code = kLvnItemChanged;
+    changed.index = selected;
+    Send(changed);
 }
 
 void HeadlessWindow::ListSetSortMark(int id, int column, bool descending) {
@@ -232,7 +247,7 @@ void HeadlessWindow::KeyDown(int id, int virtualKey) {
         default:
             return;
     }
-    list.selection = std::min(std::max(next, 0), list.rowCount - 1);
+    SelectRow(listId, std::min(std::max(next, 0), list.rowCount - 1));
 }
 
 void HeadlessWindow::SetIcon(IconHandle icon, bool bigIcon) {

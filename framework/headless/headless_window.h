@@ -103,6 +103,9 @@ class HeadlessWindow : public DialogWindow {
     // A key pressed on the control: Up, Down, Page Up and Page Down move a list view's
     // selection, also from an edit the dialog tied to the list; other keys do nothing here.
     void KeyDown(int id, int virtualKey);
+    // Selects a list view's row (-1, or a row outside the list: none) and tells the dialog
+    // when the selection changed.
+    void SelectRow(int id, int row);
 
     // Sends a message to the dialog; what it leaves to the default processing gets it.
     LRESULT Send(const Message& message);

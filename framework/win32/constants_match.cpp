@@ -28,7 +28,8 @@ static_assert(kBnClicked == BN_CLICKED && kCbnSelChange == CBN_SELCHANGE && kEnC
               "command notifications");
 static_assert(kUdnDeltaPos == static_cast<int>(UDN_DELTAPOS), "up-down notification");
 static_assert(kNmDblClk == static_cast<int>(NM_DBLCLK) &&
-                  kLvnColumnClick == static_cast<int>(LVN_COLUMNCLICK),
+                  kLvnColumnClick == static_cast<int>(LVN_COLUMNCLICK) &&
+                  kLvnItemChanged == static_cast<int>(LVN_ITEMCHANGED),
               "list-view notifications");
 static_assert(kVkPageUp == VK_PRIOR && kVkPageDown == VK_NEXT && kVkUp == VK_UP &&
                   kVkDown == VK_DOWN && kVkLeft == VK_LEFT && kVkRight == VK_RIGHT,

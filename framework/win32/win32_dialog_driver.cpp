@@ -175,6 +175,57 @@ void Win32DialogDriver::TypeInList(int id, const std::string& text) {
         Act(list, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
 }
 
+// A press and a release of the left button in the middle of the column's header item.
+void Win32DialogDriver::ClickColumnHeader(int id, int column) {
+    HWND list = Reachable(id, ControlKind::kListView);
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    RECT item = {};
+    if (header == nullptr || SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column),
+                                          reinterpret_cast<::LPARAM>(&item)) == FALSE) {
+        throw FrameworkError("list view " + std::to_string(id) + " has no column " +
+                             std::to_string(column));
+    }
+    const ::LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    Act(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    Act(header, WM_LBUTTONUP, 0, point);
+}
+
+// A press and a release of the left button on the row's label, or a few pixels below the last
+// row (below the header when there is no row), where the list view clears its selection.
+void Win32DialogDriver::ClickRow(int id, int row) {
+    HWND list = Reachable(id, ControlKind::kListView);
+    const int rows = window_.ListGetRowCount(id);
+    if (row < -1 || row >= rows) {
+        throw FrameworkError("list view " + std::to_string(id) + " has no row " +
+                             std::to_string(row));
+    }
+    RECT bounds = {};
+    bounds.left = LVIR_LABEL;
+    int y = 0;
+    if (row >= 0) {
+        SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<::LPARAM>(&bounds));
+        y = (bounds.top + bounds.bottom) / 2;
+    } else if (rows > 0) {
+        bounds.left = LVIR_BOUNDS;
+        SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(rows - 1),
+                     reinterpret_cast<::LPARAM>(&bounds));
+        y = bounds.bottom + 4;
+    } else {
+        const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+        GetClientRect(header, &bounds);
+        y = bounds.bottom + 4;
+    }
+    RECT client = {};
+    GetClientRect(list, &client);
+    if (y >= client.bottom) {
+        throw FrameworkError("list view " + std::to_string(id) + " shows no room below its rows");
+    }
+    const ::LPARAM point = MAKELPARAM(bounds.left + 2, y);
+    Act(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    Act(list, WM_LBUTTONUP, 0, point);
+}
+
 // The list view selects the row at the first click and reports the second as NM_DBLCLK, with
 // the row it hit.
 void Win32DialogDriver::DoubleClickRow(int id, int row) {

@@ -30,6 +30,8 @@ class Win32DialogDriver : public WindowDialogDriver {
     void SysCommand(unsigned id) override;
     void PressKey(int id, int virtualKey) override;
     void TypeInList(int id, const std::string& text) override;
+    void ClickColumnHeader(int id, int column) override;
+    void ClickRow(int id, int row) override;
     void DoubleClickRow(int id, int row) override;
     void Close() override;
 

@@ -276,6 +276,24 @@ INT_PTR Win32DialogWindow::Notify(::LPARAM lParam) {
         case LVN_COLUMNCLICK:
             notify.index = reinterpret_cast<const ::NMLISTVIEW*>(lParam)->iSubItem;
             return Route(notify);
+        case LVN_ITEMCHANGED: {
+            // Only a change of the selection: -1 stands for every row of the list at once.
+            const auto* change = reinterpret_cast<const ::NMLISTVIEW*>(lParam);
+            if ((change->uChanged & LVIF_STATE) == 0 ||
+                ((change->uOldState ^ change->uNewState) & LVIS_SELECTED) == 0) {
+                return FALSE;
+            }
+            notify.index = change->iItem;
+            return Route(notify);
+        }
+        case NM_CUSTOMDRAW: {
+            ControlKind kind = ControlKind::kStatic;
+            if (!KindOfWindow(header->hwndFrom, &kind) || kind != ControlKind::kListView) {
+                return FALSE;
+            }
+            SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, DrawListRow(lParam));
+            return TRUE;
+        }
         case NM_DBLCLK: {
             ControlKind kind = ControlKind::kStatic;
             if (!KindOfWindow(header->hwndFrom, &kind) || kind != ControlKind::kListView) {
@@ -527,9 +545,33 @@ HWND Win32DialogWindow::ListView(int id) const {
     return Control(id);
 }
 
+// A list view without the focus draws its selected row in the selection colours all the same:
+// the system's own colour for it is close to the window's, so that the arrow keys pressed in an
+// edit that steers the list would seem to do nothing.
+::LRESULT Win32DialogWindow::DrawListRow(::LPARAM lParam) {
+    auto* draw = reinterpret_cast<::NMLVCUSTOMDRAW*>(lParam);
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+        return CDRF_NOTIFYITEMDRAW;
+    }
+    const HWND list = draw->nmcd.hdr.hwndFrom;
+    if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT || GetFocus() == list) {
+        return CDRF_DODEFAULT;
+    }
+    const WPARAM row = static_cast<WPARAM>(draw->nmcd.dwItemSpec);
+    if ((SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) == 0) {
+        return CDRF_DODEFAULT;
+    }
+    draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+    draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    draw->clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+    return CDRF_NEWFONT;
+}
+
 void Win32DialogWindow::ListSetColumns(int id, const std::vector<ListColumn>& columns) {
     HWND list = ListView(id);
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    // Whole rows are selected, and a cut label shows in full under the pointer.
+    const ::LPARAM extended = LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP;
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     while (SendMessageA(list, LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -712,7 +754,9 @@ ClipboardResult Win32DialogWindow::GetClipboardText(std::size_t maxSize, std::st
 }
 
 bool Win32DialogWindow::TranslateShortcut(const MSG& message) {
-    if (message.message != WM_KEYDOWN || message.wParam < 'A' || message.wParam > 'Z') {
+    const bool letter = message.wParam >= 'A' && message.wParam <= 'Z';
+    const bool digit = message.wParam >= '0' && message.wParam <= '9';
+    if (message.message != WM_KEYDOWN || (!letter && !digit)) {
         return false;
     }
     if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) {

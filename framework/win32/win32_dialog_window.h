@@ -116,6 +116,7 @@ class Win32DialogWindow : public DialogWindow {
     HWND ListView(int id) const;
     void FillListCell(::LPARAM lParam);
     ::LRESULT FindListItem(::LPARAM lParam) const;
+    ::LRESULT DrawListRow(::LPARAM lParam);
     HMENU SystemMenu() const;
 
     Win32Backend& backend_;

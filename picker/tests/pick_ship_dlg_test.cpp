@@ -80,6 +80,7 @@ class PickShipScenario : public ::testing::TestWithParam<testsupport::UiKind> {
     void SetUp() override {
         if (!testsupport::KestrivarUiResources())
             GTEST_SKIP() << "the build found no res/Kestrivar.rc";
+        ProgramFindShipSearch() = FindShipSearch{};  // each test opens Find Ship afresh
         ShipSpec wasp = Craft("Wasp", kCorvane, 3);
         wasp.mounts[49] = Mount(45, 1);
         fighters = {Craft("Gnat", 5, 2), wasp, Craft("Hornet", kCorvane, 5),
@@ -534,27 +535,42 @@ TEST_P(PickShipScenario, FindShipShowsTheChosenShipAsTheShipStepWould) {
 
         d.Spin(IDC_SHIP_SPIN, 1);
         EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Aerie");
-        ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) {
-            EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 1);  // the ship on show
+        ui().ExpectModal(IDD_FIND_SHIP, [this](fw::DialogDriver& f) {
+            EXPECT_EQ(f.Text(IDC_FIND_TEXT), "cv AR");     // the search as it was left
+            EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 0);  // the ship on show
+            // Highest BPV first: by the header twice, or Ctrl and the column's number.
+            f.ClickColumnHeader(IDC_FIND_LIST, 3);
+            if (harness_.Kind() == testsupport::UiKind::kHeadless)
+                fw::headless::AsHeadless(f).PressCtrlKey('4');
+            else
+                f.SysCommand(IDM_SORT_BY_COLUMN + 3 * 16);
+            EXPECT_EQ(f.ListText(IDC_FIND_LIST, 0, 0), "CV-Bulwark");
+            EXPECT_EQ(f.ListSelection(IDC_FIND_LIST), 1);
+            f.ClickRow(IDC_FIND_LIST, -1);  // below the rows: nothing selected
+            EXPECT_FALSE(f.IsEnabled(fw::kIdOk));
+            f.ClickRow(IDC_FIND_LIST, 0);
+            EXPECT_TRUE(f.IsEnabled(fw::kIdOk));
             f.Type(IDC_FIND_TEXT, "zzz");
             EXPECT_EQ(f.Text(IDC_FIND_COUNT), "0 of 3 ships");
-            EXPECT_FALSE(f.IsEnabled(fw::kIdOk));  // nothing to choose
+            EXPECT_FALSE(f.IsEnabled(fw::kIdOk));  // nothing to choose, and a line says so
+            EXPECT_TRUE(f.IsVisible(IDC_FIND_NONE));
+            EXPECT_FALSE(f.IsVisible(IDC_FIND_LIST));
             f.Type(IDC_FIND_TEXT, "bulwark");
             EXPECT_TRUE(f.IsEnabled(fw::kIdOk));
+            EXPECT_FALSE(f.IsVisible(IDC_FIND_NONE));
             f.Close();
         });
         d.SysCommand(IDM_FIND_SHIP);
         EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Aerie");
         EXPECT_EQ(d.Text(IDC_FIGHTER_TYPE), "Wasp");
 
-        std::string first;
-        ui().ExpectModal(IDD_FIND_SHIP, [&first](fw::DialogDriver& f) {
-            first = f.ListText(IDC_FIND_LIST, 0, 0);
+        ui().ExpectModal(IDD_FIND_SHIP, [](fw::DialogDriver& f) {
+            f.Type(IDC_FIND_TEXT, "");
+            EXPECT_EQ(f.ListText(IDC_FIND_LIST, 0, 0), "CV-Bulwark");  // still by BPV
             f.DoubleClickRow(IDC_FIND_LIST, 0);
         });
         d.SysCommand(IDM_FIND_SHIP);
-        EXPECT_NE(first, "CV-Aerie");
-        EXPECT_EQ(d.Text(IDC_SHIP_CODE), first);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE), "CV-Bulwark");
         d.Close();
     });
 }

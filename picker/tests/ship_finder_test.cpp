@@ -53,7 +53,7 @@ TEST(ShipFinder, RowsShowTheSequenceAsThePickerNamesIt) {
     EXPECT_EQ(FinderCountText(2, 150), "2 of 150 ships");
 }
 
-TEST(ShipFinder, EveryTypedWordOccursInTheNameRaceOrHullClass) {
+TEST(ShipFinder, EveryTypedWordOccursInTheNameRaceOrHullClassOrBoundsTheBpv) {
     const std::vector<size_t> sequence = {0, 1, 2, 3, 4};
     const struct {
         const char* typed;
@@ -68,6 +68,19 @@ TEST(ShipFinder, EveryTypedWordOccursInTheNameRaceOrHullClass) {
         {"kestrel zzz", {}},        // one word without a match
         {"62", {}},                 // the point value is not searched
         {"kestrelcorvane", {}},     // a word never runs across two fields
+        // Point values by range, alone or with words.
+        {"<100", {1, 4, 5}},
+        {"<=100", {1, 3, 4, 5}},
+        {">100", {2}},
+        {">=62 frigate", {1, 4}},
+        {"90-120", {2, 3}},
+        {"120-90", {2, 3}},
+        {"<=5", {5}},
+        {"<99999999999", {1, 2, 3, 4, 5}},
+        {">99999999999", {}},
+        {"cv- >=100", {3}},
+        {"<-5", {}},  // not a range: a text no row holds
+        {"62-", {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Positions(FilterRows(Rows(), sequence, c.typed)), c.positions)
