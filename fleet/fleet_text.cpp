@@ -1,9 +1,11 @@
 #include "fleet/fleet_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -30,14 +32,93 @@ bool IsControl(char c) {
     return byte < 0x20 || byte == 0x7F;
 }
 
-// A non-breaking space (0xA0 in the ANSI code page) is what text copied from a web page has
-// where its author typed a blank.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\xA0';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+bool IsUtf8Lead(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0xC2 && byte <= 0xF4;
+}
+
+// The length of the blank at `at`, 0 for none: a blank, a tab, or the non-breaking space that
+// text copied from a web page has where its author typed a blank (0xA0 in the ANSI code page,
+// C2 A0 in UTF-8; an A0 that ends another UTF-8 character, such as C3 A0, is no blank).
+size_t BlankAt(const std::string& text, size_t at) {
+    if (at >= text.size())
+        return 0;
+    const char c = text[at];
+    if (c == ' ' || c == '\t')
+        return 1;
+    if (c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0')
+        return 2;
+    return c == '\xA0' && (at == 0 || !IsUtf8Lead(text[at - 1])) ? 1 : 0;
+}
+
+// The length of the blank that ends just before `end`, 0 for none.
+size_t BlankBefore(const std::string& text, size_t end) {
+    if (end == 0)
+        return 0;
+    const char c = text[end - 1];
+    if (c == ' ' || c == '\t')
+        return 1;
+    if (c != '\xA0')
+        return 0;
+    if (end >= 2 && text[end - 2] == '\xC2')
+        return 2;
+    return end >= 2 && IsUtf8Lead(text[end - 2]) ? 0 : 1;
+}
+
+// The opening or closing double quote at `at`, plain or typographic (0x93 and 0x94 in the ANSI
+// code page, E2 80 9C and E2 80 9D in UTF-8), as its length; 0 for none. Phones and forums turn
+// a typed quote into either typographic one.
+size_t QuoteAt(const std::string& text, size_t at) {
+    if (at >= text.size())
+        return 0;
+    const char c = text[at];
+    if (c == '"' || c == '\x93' || c == '\x94')
+        return 1;
+    return c == '\xE2' && text.compare(at + 1, 1, "\x80") == 0 &&
+                   (text.compare(at + 2, 1, "\x9C") == 0 || text.compare(at + 2, 1, "\x9D") == 0)
+               ? 3
+               : 0;
+}
+
+// The length of a list mark at the start of a line with the blanks after it, 0 for none: "1."
+// or "1)" and "#1" before a blank, "-", "*" or "+" before a blank, a bullet (0x95 in the ANSI
+// code page, E2 80 A2 in UTF-8).
+size_t ListMarkLength(const std::string& line) {
+    size_t mark = 0;
+    if (line.compare(0, 3, "\xE2\x80\xA2") == 0) {
+        mark = 3;
+    } else if (!line.empty() && line[0] == '\x95') {
+        mark = 1;
+    } else {
+        size_t digits = line.empty() || line[0] != '#' ? 0 : 1;
+        const size_t first = digits;
+        while (digits < line.size() && digits - first < 3 && IsDigit(line[digits]))
+            ++digits;
+        if (first == 1 && digits > first)
+            mark = digits;  // "#1"
+        else if (first == 0 && digits > 0 && digits < line.size() &&
+                 (line[digits] == '.' || line[digits] == ')'))
+            mark = digits + 1;  // "1." or "1)"
+        else if (!line.empty() && (line[0] == '-' || line[0] == '*' || line[0] == '+'))
+            mark = 1;
+        if (mark == 0 || BlankAt(line, mark) == 0)
+            return 0;  // a mark of these stands before a blank
+    }
+    for (size_t blank = 0; (blank = BlankAt(line, mark)) > 0;)
+        mark += blank;
+    return mark;
+}
+
+// "1." or "1)" in front of a name, with no blank after it: a list mark the reader does not take.
+bool StartsLikeListMark(const std::string& name) {
+    size_t digits = 0;
+    while (digits < name.size() && IsDigit(name[digits]))
+        ++digits;
+    return digits > 0 && digits < name.size() && (name[digits] == '.' || name[digits] == ')');
 }
 
 bool IsWordChar(char c) {
@@ -54,33 +135,87 @@ std::string HexByte(char c) {
     return text;
 }
 
+// The words a count stands before, as the reader takes them: each also with an "s".
+constexpr const char* kCountWords[] = {"reload", "marine", "mine", "repair", "shuttle", "bay"};
+
+// A word of a name that the reader gives a loadout meaning to: a count word or "missile", with
+// or without an "s", whatever punctuation is glued to either end, and perhaps with its count
+// glued in front ("10marines", "+10x-marines").
+bool IsItemWord(const std::string& word) {
+    size_t start = 0;
+    size_t end = word.size();
+    while (start < end && !IsWordChar(word[start]))
+        ++start;
+    if (start < end && IsDigit(word[start])) {
+        while (start < end && IsDigit(word[start]))
+            ++start;
+        if (start < end && (word[start] == 'x' || word[start] == 'X'))
+            ++start;
+        while (start < end && !IsWordChar(word[start]))
+            ++start;
+    }
+    while (end > start && !IsWordChar(word[end - 1]))
+        --end;
+    std::string core = word.substr(start, end - start);
+    for (char& c : core)
+        c = Lower(c);
+    if (!core.empty() && core.back() == 's')
+        core.pop_back();
+    return core == "missile" || std::any_of(std::begin(kCountWords), std::end(kCountWords),
+                                            [&](const char* count) { return core == count; });
+}
+
 size_t HiddenItemAt(const std::string& name);
 
 // ---- writing
 
-// A name goes without quotes when reading it back needs none: the grammar's own characters,
-// blanks at either end, control characters and, in a fighter name, words that read as a loadout
-// item of their own all call for them.
+// A ship name that ends in "x2" or "2x": a number of ships, which a line of the text never holds.
+bool EndsLikeTimes(const std::string& name) {
+    size_t start = name.size();
+    while (start > 0 && BlankBefore(name, start) == 0)
+        --start;
+    const std::string word = name.substr(start);
+    if (word.size() < 2)
+        return false;
+    const bool timesFirst = word.front() == 'x' || word.front() == 'X';
+    const bool timesLast = word.back() == 'x' || word.back() == 'X';
+    if (!timesFirst && !timesLast)
+        return false;
+    const std::string digits = timesFirst ? word.substr(1) : word.substr(0, word.size() - 1);
+    return std::all_of(digits.begin(), digits.end(), IsDigit);
+}
+
+// Why a bare name would not read back as itself, or null: what reading takes off or stops at
+// (blanks at either end, quoting and list marks, quotes), what it gives a meaning to (the
+// grammar's own characters, words that read as a loadout item), and control characters. The
+// writer quotes such a name; the reader refuses it bare.
 bool NeedsQuotes(const std::string& name, bool fighter) {
-    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back()) || name.front() == '>')
+    if (name.empty() || name.front() == '>' || name.front() == '\xA0' || name.back() == '\xA0' ||
+        BlankAt(name, 0) > 0 || BlankBefore(name, name.size()) > 0)
         return true;
-    for (char c : name) {
-        if (IsControl(c) || std::strchr(kQuotedOnly, c) != nullptr)
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (IsControl(name[i]) || std::strchr(kQuotedOnly, name[i]) != nullptr ||
+            QuoteAt(name, i) > 0)
             return true;
     }
-    return fighter && HiddenItemAt(name) != std::string::npos;
+    // A ship name stands at the start of its line, before a blank: "-" alone is a mark there.
+    if (!fighter &&
+        (ListMarkLength(name + " ") > 0 || StartsLikeListMark(name) || EndsLikeTimes(name)))
+        return true;
+    return HiddenItemAt(name) != std::string::npos;
 }
 
 std::string NameText(const std::string& name, bool fighter) {
     if (!NeedsQuotes(name, fighter))
         return name;
     std::string out = "\"";
-    for (char c : name) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (IsControl(c)) {
-            out += "\\x" + HexByte(c);
+        } else if (IsControl(c) || QuoteAt(name, i) > 0) {
+            out += "\\x" + HexByte(c);  // a typographic quote would end the name
         } else {
             out += c;
         }
@@ -169,8 +304,16 @@ struct Refusal {
     std::string reason;
 };
 
+// A stretch of the text in a message, in double quotes: at most 40 bytes, then "...", never
+// cutting a UTF-8 character in two.
 std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    constexpr size_t kShown = 40;
+    if (text.size() <= kShown)
+        return "\"" + text + "\"";
+    size_t cut = kShown;
+    while (cut + 3 > kShown && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + text.substr(0, cut) + "...\"";
 }
 
 // One line, read from left to right. Words match without regard to letter case and only as
@@ -180,8 +323,8 @@ class LineReader {
     explicit LineReader(const std::string& line) : line_(&line) {}
 
     void SkipBlanks() {
-        while (pos_ < line_->size() && IsBlank((*line_)[pos_]))
-            ++pos_;
+        for (size_t blank = 0; (blank = BlankAt(*line_, pos_)) > 0;)
+            pos_ += blank;
     }
     bool AtEnd() {
         SkipBlanks();
@@ -255,7 +398,10 @@ class LineReader {
             Number(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
     }
 
-    bool AtQuote() { return Peek() == '"'; }
+    bool AtQuote() {
+        SkipBlanks();
+        return QuoteAt(*line_, pos_) > 0;
+    }
 
     // A bare name: up to the first of `stops` or the end of the line, without the blanks at
     // either end; it may be empty.
@@ -265,20 +411,23 @@ class LineReader {
         while (pos_ < line_->size() && std::strchr(stops, (*line_)[pos_]) == nullptr)
             ++pos_;
         size_t end = pos_;
-        while (end > start && IsBlank((*line_)[end - 1]))
-            --end;
+        for (size_t blank = 0; (blank = BlankBefore(*line_, end)) > 0 && end - blank >= start;)
+            end -= blank;
         return line_->substr(start, end - start);
     }
 
-    // A name in double quotes, with \" \\ and \xHH escapes; every other byte stands for itself.
+    // A name in double quotes, plain or typographic, with \" \\ and \xHH escapes; every other
+    // byte stands for itself.
     std::string QuotedName(const char* what) {
         SkipBlanks();
-        ++pos_;  // the opening quote
+        pos_ += QuoteAt(*line_, pos_);
         std::string name;
         while (pos_ < line_->size()) {
-            const char c = (*line_)[pos_++];
-            if (c == '"')
+            if (const size_t quote = QuoteAt(*line_, pos_)) {
+                pos_ += quote;
                 return name;
+            }
+            const char c = (*line_)[pos_++];
             if (c != '\\') {
                 name += c;
                 continue;
@@ -300,7 +449,7 @@ class LineReader {
     }
 
     // True when the reader stands at the end of the line or at a blank.
-    bool AtWordEnd() const { return pos_ == line_->size() || IsBlank((*line_)[pos_]); }
+    bool AtWordEnd() const { return pos_ == line_->size() || BlankAt(*line_, pos_) > 0; }
 
   private:
     std::string Where() {
@@ -400,25 +549,48 @@ class ShipLineReader {
         const std::string shown = std::string("the ") + what + " name";
         if (name.find('\0') != std::string::npos)
             throw Refusal{shown + " holds a zero byte (\\x00), which would end it"};
+        // Only a name near a field's size is worth a closer look; the look costs the square of
+        // its length.
+        if (!quoted && name.size() <= 4 * fieldSize)
+            CheckBareName(name, shown, fighter);
         if (name.size() > fieldSize) {
             throw Refusal{shown + " " + Quoted(name) + " has " + std::to_string(name.size()) +
-                          " characters; at most " + std::to_string(fieldSize) + " fit"};
+                          " bytes; at most " + std::to_string(fieldSize) + " fit"};
         }
-        if (quoted)
-            return name;
-        // A bare name must read back as itself: what the grammar gives a meaning to is not
-        // swallowed into it.
+        return name;
+    }
+
+    // A bare name must read back as itself: what the grammar gives a meaning to is not
+    // swallowed into it. Each refusal says what to do instead.
+    static void CheckBareName(const std::string& name, const std::string& shown, bool fighter) {
+        const std::string quote = "the whole name in double quotes";
         const size_t special = name.find_first_of(kQuotedOnly);
+        if (special != std::string::npos && name[special] == ':') {
+            throw Refusal{shown + " " + Quoted(name) + " holds ':'; a label in front of the " +
+                          "name is not part of it: take it off, or put " + quote};
+        }
         if (special != std::string::npos) {
             throw Refusal{shown + " " + Quoted(name) + " holds '" + name[special] +
                           "'; a name with one of \" ( ) , ; : \\ goes in double quotes"};
         }
-        const size_t item = fighter ? HiddenItemAt(name) : std::string::npos;
+        const size_t item = HiddenItemAt(name);
         if (item != std::string::npos) {
             throw Refusal{shown + " " + Quoted(name) + " runs into " + Quoted(name.substr(item)) +
-                          ": put a comma before it, or the whole name in double quotes"};
+                          (fighter ? ": put a comma before it, or "
+                                   : ", which reads as a loadout item: the loadout goes after "
+                                     "\"(BPV n, adjusted n):\", or put ") +
+                          quote};
         }
-        return name;
+        if (fighter)
+            return;
+        if (StartsLikeListMark(name)) {
+            throw Refusal{shown + " " + Quoted(name) + " starts like a list mark (\"1.\" or " +
+                          "\"1)\"): put a blank after the mark, or " + quote};
+        }
+        if (EndsLikeTimes(name)) {
+            throw Refusal{shown + " " + Quoted(name) + " ends in a number of ships; a line " +
+                          "holds one ship, so write a line for each, or put " + quote};
+        }
     }
 
     void Set(Field field, int32_t& target, int32_t value) {
@@ -459,18 +631,18 @@ class ShipLineReader {
                 const char* singular;
                 Field field;
                 int32_t& target;
-            } counted[] = {{"reload", kReloads, slot_.missileReloads},
-                           {"marine", kMarines, slot_.marinesTaken},
-                           {"mine", kMines, slot_.minesTaken},
-                           {"repair", kRepairs, slot_.repairsTaken},
-                           {"shuttle", kShuttles, slot_.shuttlesTaken}};
+            } counted[] = {{kCountWords[0], kReloads, slot_.missileReloads},
+                           {kCountWords[1], kMarines, slot_.marinesTaken},
+                           {kCountWords[2], kMines, slot_.minesTaken},
+                           {kCountWords[3], kRepairs, slot_.repairsTaken},
+                           {kCountWords[4], kShuttles, slot_.shuttlesTaken}};
             for (const auto& entry : counted) {
                 if (in_.CountWord(entry.singular)) {
                     Set(entry.field, entry.target, count);
                     return;
                 }
             }
-            if (in_.CountWord("bay")) {
+            if (in_.CountWord(kCountWords[5])) {
                 if (!in_.Word("of"))
                     throw Refusal{"expected \"of\" after " + Quoted(Counted(count, "bay"))};
                 Set(kFighters, slot_.fighterBays, count);
@@ -505,8 +677,8 @@ class ShipLineReader {
     std::string ItemText() {
         std::string rest = in_.Rest();
         rest = rest.substr(0, rest.find_first_of(",;"));
-        while (!rest.empty() && IsBlank(rest.back()))
-            rest.pop_back();
+        for (size_t blank = 0; (blank = BlankBefore(rest, rest.size())) > 0;)
+            rest.resize(rest.size() - blank);
         return rest;
     }
 
@@ -515,21 +687,42 @@ class ShipLineReader {
     unsigned given_ = 0;
 };
 
-// Where a bare fighter name holds, after a blank, words that read as a loadout item of their own
-// ("CV-Raptor 10 marines": a comma forgotten), or npos.
+// Where a bare name holds what reads as a loadout item, or npos: at the start of a word, an item
+// as the reader reads it ("10 marines", "Fast", "Type I"), or a word the reader counts ("marines",
+// "bays"...) or names missiles by, whatever is glued to it or to a count before it ("10
+// marines.", "+10 marines", "10x marines", "ten marines", "Type 4 missiles"). A comma forgotten
+// before an item, or an item in the name's place, is never swallowed into a name.
 size_t HiddenItemAt(const std::string& name) {
-    for (size_t i = 1; i < name.size(); ++i) {
-        if (IsBlank(name[i - 1]) && !IsBlank(name[i]) &&
-            ShipLineReader(name.substr(i)).StartsWithItem())
-            return i;
+    size_t previous = std::string::npos;  // the word before, when it holds a digit
+    for (size_t at = 0; at < name.size();) {
+        if (const size_t blank = BlankAt(name, at)) {
+            at += blank;
+            continue;
+        }
+        size_t end = at;
+        while (end < name.size() && BlankAt(name, end) == 0)
+            ++end;
+        if (ShipLineReader(name.substr(at)).StartsWithItem())
+            return at;
+        if (IsItemWord(name.substr(at, end - at)))
+            return previous != std::string::npos ? previous : at;
+        const std::string word = name.substr(at, end - at);
+        previous = std::any_of(word.begin(), word.end(), IsDigit) ? at : std::string::npos;
+        at = end;
     }
     return std::string::npos;
 }
 
 std::string WithoutQuotingMarks(const std::string& line) {
     size_t start = 0;
-    while (start < line.size() && (IsBlank(line[start]) || line[start] == '>'))
-        ++start;
+    for (size_t blank = 0; (blank = BlankAt(line, start)) > 0 || start < line.size();) {
+        if (blank > 0)
+            start += blank;
+        else if (line[start] == '>')
+            ++start;
+        else
+            break;
+    }
     return line.substr(start);
 }
 
@@ -549,7 +742,10 @@ void ReadLine(const std::string& raw, int lineNumber, Reading& reading) {
             throw Refusal{"control character 0x" + HexByte(c) +
                           "; in a name in double quotes, write it as \\x" + HexByte(c)};
     }
-    const std::string line = WithoutQuotingMarks(raw);
+    std::string line = WithoutQuotingMarks(raw);
+    // A post's list marks in front of a line go as its quoting marks do.
+    if (reading.titled)
+        line.erase(0, ListMarkLength(line));
     LineReader in(line);
     if (in.AtEnd())
         return;
@@ -607,6 +803,24 @@ void ReadLine(const std::string& raw, int lineNumber, Reading& reading) {
     ++reading.ships;
 }
 
+// Text that some Windows editors and shells write: a UTF-16 byte-order mark, or a zero byte in
+// every other place of its start.
+bool IsUtf16(const std::string& text) {
+    if (text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0)
+        return true;
+    if (text.size() < 4)
+        return false;
+    const size_t checked = std::min<size_t>(text.size() & ~size_t{1}, 64);
+    for (size_t parity = 0; parity < 2; ++parity) {
+        bool zeros = true;
+        for (size_t i = parity; i < checked && zeros; i += 2)
+            zeros = text[i] == '\0';
+        if (zeros)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string FormatFleetText(const FleetFileContents& contents, const std::string& lineEnd) {
@@ -627,25 +841,30 @@ std::string TooLongForFleetText(size_t size) {
     return "too long to be a fleet (" + std::to_string(size) + " bytes)";
 }
 
+std::string TooLongForFleetText() {
+    return "too long to be a fleet (more than " + std::to_string(kMaxFleetTextSize) + " bytes)";
+}
+
 bool ParseFleetText(const std::string& text, FleetFileContents& contents, std::string& error) {
     if (text.size() > kMaxFleetTextSize) {
         error = TooLongForFleetText(text.size());
         return false;
     }
+    if (IsUtf16(text)) {
+        error = kFleetTextIsUtf16;
+        return false;
+    }
     Reading reading;
     int lineNumber = 0;
     try {
-        // Line by line, CR LF or LF, after an editor's UTF-8 mark if there is one.
+        // Line by line, CR LF, LF or CR alone, after an editor's UTF-8 mark if there is one.
         size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
         while (start <= text.size()) {
-            size_t end = text.find('\n', start);
+            size_t end = text.find_first_of("\r\n", start);
             if (end == std::string::npos)
                 end = text.size();
-            std::string line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            ReadLine(line, ++lineNumber, reading);
-            start = end + 1;
+            ReadLine(text.substr(start, end - start), ++lineNumber, reading);
+            start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         }
         if (!reading.titled) {
             lineNumber = 1;

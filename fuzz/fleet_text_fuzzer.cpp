@@ -41,7 +41,8 @@ void CheckText(const uint8_t* data, size_t size) {
     FleetFileContents contents;
     std::string error;
     if (!ParseFleetText(text, contents, error)) {
-        Require(error.compare(0, 5, "line ") == 0 || error == TooLongForFleetText(size),
+        Require(error.compare(0, 5, "line ") == 0 || error == TooLongForFleetText(size) ||
+                    error == kFleetTextIsUtf16,
                 "a refusal names its line");
         return;
     }

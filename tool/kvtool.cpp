@@ -179,17 +179,14 @@ int ExportFleet(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return kExitClean;
 }
 
-// A text to import: kept up to one byte past the longest fleet text, beyond that only counted,
-// so that reading never needs more memory than that however long the input.
+// A text to import, read no further than one byte past the longest fleet text: an endless input
+// (a device, a pipe that never closes) ends the reading as soon as it is known to be too long.
 struct BoundedText {
     std::string text;
-    std::size_t size = 0;
 
+    bool Full() const { return text.size() > kMaxFleetTextSize; }
     void Add(const char* bytes, std::size_t count) {
-        const std::size_t kept = kMaxFleetTextSize + 1;
-        if (text.size() < kept)
-            text.append(bytes, std::min(count, kept - text.size()));
-        size += count;
+        text.append(bytes, std::min(count, kMaxFleetTextSize + 1 - text.size()));
     }
 };
 
@@ -200,7 +197,7 @@ int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, s
     char chunk[4096];
     const bool fromInput = *line.text == "-";
     if (fromInput) {
-        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        while (!input.Full() && (in.read(chunk, sizeof chunk) || in.gcount() > 0))
             input.Add(chunk, static_cast<std::size_t>(in.gcount()));
     } else {
         errno = 0;
@@ -210,7 +207,8 @@ int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, s
                 << (errno != 0 ? std::strerror(errno) : "unknown error") << "\n";
             return kExitError;
         }
-        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;)
+        for (std::size_t got;
+             !input.Full() && (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0;)
             input.Add(chunk, got);
         const bool failed = std::ferror(stream) != 0;
         std::fclose(stream);
@@ -220,9 +218,8 @@ int ImportFleet(const CommandLine& line, std::ostream& out, std::ostream& err, s
         }
     }
     const std::string shown = fromInput ? "standard input" : *line.text;
-    if (input.size > kMaxFleetTextSize) {
-        err << "kvtool: " << shown << ": " << TooLongForFleetText(input.size) << "; a fleet's text"
-            << " is at most " << kMaxFleetTextSize << " bytes\n";
+    if (input.Full()) {
+        err << "kvtool: " << shown << ": " << TooLongForFleetText() << "\n";
         return kExitError;
     }
     FleetFileContents contents;

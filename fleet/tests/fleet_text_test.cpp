@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -38,9 +39,11 @@ std::string RandomFleetFile(std::mt19937& random) {
         return std::uniform_int_distribution<int64_t>(low, high)(random);
     };
     auto index = [&pick](size_t size) { return static_cast<size_t>(pick(0, int64_t(size) - 1)); };
-    const std::string grammar = " \xA0\t\x01\x7F\"\\,;:()>\xE9";
-    const char* const words[] = {"V-CA",   "x",       " 10",           " 10 marines",
-                                 " Fast ", " Type I", " 2 bays of 1 x"};
+    const std::string grammar = " \xA0\t\x01\x7F\"\\,;:()>\xE9-*+#.\x93\x94\x95\xC2\xE2\x80\x9D";
+    const char* const words[] = {
+        "V-CA",           "x",        " 10",         " 10 marines", " Fast ",        " Type I",
+        " 2 bays of 1 x", "1.",       " x2",         "10x ",        " +10 marines.", "\xC2\xA0",
+        "\xE2\x80\x9C",   "\xC3\xA0", " ten marines"};
     auto name = [&](size_t size) {
         std::string text;
         const size_t length = pick(0, 1) == 0 ? size : index(size + 1);
@@ -157,6 +160,78 @@ TEST(FleetText, ReadsAsPeopleWriteIt) {
     EXPECT_EQ(parsed.records, fleet.records);
 }
 
+// A post's list marks and typographic quotes, UTF-8 blanks and lone carriage returns read as
+// the person meant them.
+TEST(FleetText, ReadsAPostAsItsWriterMeantIt) {
+    const struct {
+        const char* line;
+        const char* name;
+    } cases[] = {
+        {"1. CV-Kestrel (BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"12) CV-Kestrel (BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"#1 CV-Kestrel (BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"> - CV-Kestrel (BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"* CV-Kestrel (BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"+ CV-Kestrel (BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"\x95 CV-Kestrel (BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"\xE2\x80\xA2\xC2\xA0"
+         "CV-Kestrel (BPV 1, adjusted 1)",
+         "CV-Kestrel"},
+        {"\x93 CV Kestrel\x94 (BPV 1, adjusted 1)", " CV Kestrel"},
+        {"\xE2\x80\x9C"
+         "CV (Kestrel)\xE2\x80\x9D (BPV 1, adjusted 1)",
+         "CV (Kestrel)"},
+        {"-5 (BPV 1, adjusted 1)", "-5"},  // no blank after it: no mark
+        {"CV-Kestrel\xC2\xA0(BPV 1, adjusted 1)", "CV-Kestrel"},
+        {"CV-Kestr\xC3\xA0 (BPV 1, adjusted 1)", "CV-Kestr\xC3\xA0"},  // an "a" with a grave
+    };
+    for (const auto& c : cases) {
+        FleetFileContents contents;
+        std::string error;
+        for (const char* lineEnd : {"\n", "\r"}) {
+            const std::string text = std::string("Kestrivar fleet") + lineEnd + c.line + lineEnd;
+            ASSERT_TRUE(ParseFleetText(text, contents, error)) << c.line << ": " << error;
+            EXPECT_EQ(ShipCodeText(contents.records[0]), c.name) << c.line;
+        }
+    }
+}
+
+// However a count and an item word follow a bare fighter name, the item is read as an item or
+// the line is refused: it never becomes part of the fighter's name.
+TEST(FleetText, AnItemAfterABareFighterNameIsNeverPartOfTheName) {
+    const char* const names[] = {"CV-Raptor", "Raptor Mk2", "X"};
+    const char* const before[] = {" ", ", ", " +", " #", "; "};
+    const char* const counts[] = {"10", "10x", "ten", "1"};
+    const char* const blanks[] = {" ", "\xA0", "\xC2\xA0", "-", ""};
+    const char* const words[] = {"marines", "Marine", "MINES", "reloads", "shuttle", "missiles"};
+    const char* const after[] = {"", ".", "!", " please"};
+    for (const char* name : names)
+        for (const char* b : before)
+            for (const char* count : counts)
+                for (const char* blank : blanks)
+                    for (const char* word : words)
+                        for (const char* a : after) {
+                            if (!std::isdigit(static_cast<unsigned char>(*count)) &&
+                                (*blank == '\0' || std::strchr(" \xA0\xC2", *blank) == nullptr))
+                                continue;  // "tenmarines" is one word: a name's
+                            const std::string text =
+                                std::string(
+                                    "Kestrivar fleet\nV-CV (BPV 1, adjusted 1): 1 bay of 2 ") +
+                                name + b + count + blank + word + a;
+                            FleetFileContents contents;
+                            std::string error;
+                            if (!ParseFleetText(text, contents, error))
+                                continue;
+                            std::string fighter = FighterTypeText(contents.records[0]);
+                            for (char& c : fighter)
+                                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                            std::string core = word;
+                            for (char& c : core)
+                                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                            EXPECT_EQ(fighter.find(core.substr(0, 4)), std::string::npos) << text;
+                        }
+}
+
 TEST(FleetText, RefusesWhatTheGameCouldNotUseAndChangesNothing) {
     const std::string title = "Kestrivar fleet\n";
     const struct {
@@ -168,10 +243,10 @@ TEST(FleetText, RefusesWhatTheGameCouldNotUseAndChangesNothing) {
          "line 2: not a fleet: its text starts with \"Kestrivar fleet\""},
         {std::string(kMaxFleetTextSize + 1, '\n'), "too long to be a fleet (65537 bytes)"},
         {title + "ABCDEFGHIJKLMNOPQ (BPV 1, adjusted 1)",
-         "line 2: the ship name \"ABCDEFGHIJKLMNOPQ\" has 17 characters; at most 16 fit"},
+         "line 2: the ship name \"ABCDEFGHIJKLMNOPQ\" has 17 bytes; at most 16 fit"},
         {title + "V-CV (BPV 1, adjusted 1): 1 bay of 1 " + std::string(41, 'F'),
-         "line 2: the fighter name \"" + std::string(41, 'F') +
-             "\" has 41 characters; at most 40 fit"},
+         "line 2: the fighter name \"" + std::string(40, 'F') +
+             "...\" has 41 bytes; at most 40 fit"},
         {title + "V-CA\a (BPV 1, adjusted 1)",
          "line 2: control character 0x07; in a name in double quotes, write it as \\x07"},
         {title + "\"V-\\x00"
@@ -181,8 +256,38 @@ TEST(FleetText, RefusesWhatTheGameCouldNotUseAndChangesNothing) {
          "line 2: the fighter name \"CV-Raptor 10 marines\" runs into \"10 marines\": put a "
          "comma before it, or the whole name in double quotes"},
         {title + "Slot 1: V-CA (BPV 1, adjusted 1)",
-         "line 2: the ship name \"Slot 1: V-CA\" holds ':'; a name with one of \" ( ) , ; : \\ "
-         "goes in double quotes"},
+         "line 2: the ship name \"Slot 1: V-CA\" holds ':'; a label in front of the name is not "
+         "part of it: take it off, or put the whole name in double quotes"},
+        // A loadout item almost as the grammar writes it is never swallowed into a name.
+        {title + "V-CV (BPV 1, adjusted 1): 2 bays of 2 CV-Raptor 10 marines.",
+         "line 2: the fighter name \"CV-Raptor 10 marines.\" runs into \"10 marines.\": put a "
+         "comma before it, or the whole name in double quotes"},
+        {title + "V-CV (BPV 1, adjusted 1): 1 bay of 2 CV-Raptor +10 marines!",
+         "line 2: the fighter name \"CV-Raptor +10 marines!\" runs into \"+10 marines!\": put "
+         "a comma before it, or the whole name in double quotes"},
+        {title + "V-CV (BPV 1, adjusted 1): 1 bay of 2 CV-Raptor 10x marines",
+         "line 2: the fighter name \"CV-Raptor 10x marines\" runs into \"10x marines\": put a "
+         "comma before it, or the whole name in double quotes"},
+        {title + "V-CV (BPV 1, adjusted 1): 1 bay of 2 CV-Raptor ten marines",
+         "line 2: the fighter name \"CV-Raptor ten marines\" runs into \"marines\": put a "
+         "comma before it, or the whole name in double quotes"},
+        {title + "V-CV (BPV 1, adjusted 1): 1 bay of 2 CV-Raptor Type 4 missiles",
+         "line 2: the fighter name \"CV-Raptor Type 4 missiles\" runs into \"4 missiles\": "
+         "put a comma before it, or the whole name in double quotes"},
+        {title + "CV-Kestrel 4 mines (BPV 1, adjusted 1)",
+         "line 2: the ship name \"CV-Kestrel 4 mines\" runs into \"4 mines\", which reads as a "
+         "loadout item: the loadout goes after \"(BPV n, adjusted n):\", or put the whole name "
+         "in double quotes"},
+        {title + "1.CV-Kestrel (BPV 1, adjusted 1)",
+         "line 2: the ship name \"1.CV-Kestrel\" starts like a list mark (\"1.\" or \"1)\"): "
+         "put a blank after the mark, or the whole name in double quotes"},
+        {title + "CV-Kestrel x2 (BPV 1, adjusted 1)",
+         "line 2: the ship name \"CV-Kestrel x2\" ends in a number of ships; a line holds one "
+         "ship, so write a line for each, or put the whole name in double quotes"},
+        {std::string("K\0e\0s\0t\0", 8), "this text is UTF-16: save it as ANSI or UTF-8"},
+        {"\xFF\xFEK", "this text is UTF-16: save it as ANSI or UTF-8"},
+        {title + std::string(100, 'z'), "line 2: \"" + std::string(40, 'z') +
+                                            "...\" is not a ship line: NAME (BPV n, adjusted n)"},
         {title + "V-CA (BPV 2147483648, adjusted 1)",
          "line 2: 2147483648 is outside the 32-bit range"},
         {title + "V-CA (BPV 1, adjusted -99999999999999999999)",

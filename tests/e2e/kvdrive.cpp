@@ -162,6 +162,9 @@ class Driver {
             case Kind::kMenuKey:
                 MenuKey(step.text[0]);
                 return;
+            case Kind::kSetClipboard:
+                SetClipboard(step.text);
+                return;
             case Kind::kExpectClipboard:
                 ExpectClipboard(step.text);
                 return;
@@ -582,6 +585,28 @@ class Driver {
         }
         CloseClipboard();
         return got;
+    }
+
+    // Puts the text on the clipboard as CF_TEXT, as a program the user copied it from would.
+    static void SetClipboard(const std::string& text) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        char* bytes = memory != nullptr ? static_cast<char*>(GlobalLock(memory)) : nullptr;
+        if (bytes == nullptr) {
+            throw Failure{"no memory for the clipboard's text"};
+        }
+        std::memcpy(bytes, text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        if (!OpenClipboard(nullptr)) {
+            GlobalFree(memory);
+            throw Failure{"the clipboard could not be opened"};
+        }
+        EmptyClipboard();
+        const bool set = SetClipboardData(CF_TEXT, memory) != nullptr;
+        CloseClipboard();
+        if (!set) {
+            GlobalFree(memory);
+            throw Failure{"the clipboard did not take the text"};
+        }
     }
 
     void ExpectClipboard(const std::string& expected) {

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace kvdrive {
@@ -61,6 +62,16 @@ bool SplitWords(const std::string& line, std::vector<Word>& words, std::string& 
                         break;
                     case '"':
                         word.text += '"';
+                        break;
+                    case 'x':
+                        if (i + 2 > line.size() ||
+                            !std::isxdigit(static_cast<unsigned char>(line[i])) ||
+                            !std::isxdigit(static_cast<unsigned char>(line[i + 1]))) {
+                            error = "\\x takes two hexadecimal digits";
+                            return false;
+                        }
+                        word.text += static_cast<char>(std::stoi(line.substr(i, 2), nullptr, 16));
+                        i += 2;
                         break;
                     default:
                         error = std::string("unknown escape \\") + e;
@@ -386,6 +397,10 @@ class StepParser {
         if (name == "expect-clipboard") {
             step.kind = Kind::kExpectClipboard;
             return Arity(1, 1, "expect-clipboard \"TEXT\"") && Text(1, step.text);
+        }
+        if (name == "set-clipboard") {
+            step.kind = Kind::kSetClipboard;
+            return Arity(1, 1, "set-clipboard \"TEXT\"") && Text(1, step.text);
         }
         if (name == "keys") {
             step.kind = Kind::kKeys;

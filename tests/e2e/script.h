@@ -31,6 +31,7 @@ enum class Kind {
     kOpenSystemMenu,
     kMenuKey,
     kExpectClipboard,
+    kSetClipboard,
     kKeys,
     kKey,
     kClickColumn,
