@@ -7,6 +7,7 @@
 // told accepted are exactly the catalogue's records; and the lists are the same as a read
 // without an observer gives.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -19,6 +20,7 @@
 #include "fuzz/support/require.h"
 #include "gamedata/catalogue_lists.h"
 #include "gamedata/code_tables.h"
+#include "gamedata/number_text.h"
 #include "gamedata/table_observer.h"
 #include "gamedata/table_reader.h"
 
@@ -58,6 +60,15 @@ class CheckingObserver : public TableObserver {
 
     void LineRead(const LineReport& report) override {
         Once(report.table, report.line);
+        Require(report.columns ==
+                    1 + static_cast<int>(std::count(report.text.begin(), report.text.end(), '\t')),
+                "a line's column count is told");
+        // A misread number is told before its row's fate, and only for a row that was parsed.
+        if (misreadLine_ != 0)
+            Require(report.table == misreadTable_ && report.line == misreadLine_ &&
+                        (report.fate == LineFate::kAccepted || report.fate == LineFate::kDropped),
+                    "a misread number belongs to the row told next");
+        misreadLine_ = 0;
         if (report.fate == LineFate::kHeader)
             Require(report.line == ++headerLines_[Index(report.table)],
                     "header lines come first in their table");
@@ -76,6 +87,17 @@ class CheckingObserver : public TableObserver {
         Require(keyword.column >= 1 && keyword.column <= columns, "a keyword's column is a column");
         Require(IsUnknownKeyword(keyword.kind, keyword.keyword, keyword.code),
                 "a keyword reported unknown is unknown to its lookup");
+    }
+
+    void NumberMisread(GameTable table, int line, const MisreadNumber& number) override {
+        Within(table, line);
+        const int columns = table == GameTable::kShips ? 153 : 36;
+        Require(number.column >= 1 && number.column <= columns, "a number's column is a column");
+        Require(!ReadsAsWritten(number.text, number.value) &&
+                    ParseIntColumn(number.text) == number.value,
+                "a number told misread is read as told, and not as written");
+        misreadTable_ = table;
+        misreadLine_ = line;
     }
 
     // Whether every line of both files was told.
@@ -101,6 +123,8 @@ class CheckingObserver : public TableObserver {
     int shipLines_;
     int fighterLines_;
     int headerLines_[2] = {0, 0};
+    GameTable misreadTable_ = GameTable::kShips;
+    int misreadLine_ = 0;  // the row of the last misread number, until its fate is told
     std::set<std::pair<GameTable, int>> reported_;
 };
 

@@ -6,6 +6,7 @@
 #include "gamedata/line_reader.h"
 #include "gamedata/number_text.h"
 #include "gamedata/row_tokenizer.h"
+#include "gamedata/table_layout.h"
 #include "gamedata/table_lines.h"
 
 namespace {
@@ -20,10 +21,8 @@ constexpr int32_t ShipSpecCore::*kColumns24To33[] = {
     &ShipSpecCore::col08, &ShipSpecCore::col09,
 };
 
-constexpr int kFirstMountColumn = 4;
-
 // ParseFighterRow, showing every keyword column to `keywords(kind, column, mount, keyword,
-// code)` once it is looked up.
+// code)` once it is looked up, and every number column to `keywords(column, text, value)`.
 template <typename Keywords>
 bool ParseFighterColumns(std::string_view row, FighterSpec& spec, Keywords& keywords) {
     // One column is taken per statement: the columns must be read in order.
@@ -37,19 +36,20 @@ bool ParseFighterColumns(std::string_view row, FighterSpec& spec, Keywords& keyw
     if (spec.race == -1)
         return false;
     spec.className = columns.next();
-    spec.ftr03 = ParseIntColumn(columns.nextView());
+    spec.ftr03 = IntColumn(columns, keywords);
 
     for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
         WeaponMount mount;
         if (number <= kLastFighterMountNumber) {
-            mount.count = ParseIntColumn(columns.nextView());
+            mount.count = IntColumn(columns, keywords);
             mount.weaponKeyword = columns.next();
             mount.arcKeyword = columns.next();
-            mount.extra = ParseIntColumn(columns.nextView());
+            mount.extra = IntColumn(columns, keywords);
             mount.weapon = WeaponCode(mount.weaponKeyword);
             mount.arc = ArcCode(mount.arcKeyword);
             // Four columns a mount from column 4 on: count, weapon, arc, extra value.
-            const int weaponColumn = kFirstMountColumn + 1 + 4 * (number - kFirstMountNumber);
+            const int weaponColumn =
+                kFighterFirstMountColumn + 1 + 4 * (number - kFirstMountNumber);
             keywords(KeywordKind::kWeapon, weaponColumn, number, mount.weaponKeyword, mount.weapon);
             keywords(KeywordKind::kArc, weaponColumn + 1, number, mount.arcKeyword, mount.arc);
         }
@@ -57,7 +57,7 @@ bool ParseFighterColumns(std::string_view row, FighterSpec& spec, Keywords& keyw
     }
 
     for (auto field : kColumns24To33)
-        spec.*field = ParseIntColumn(columns.nextView());
+        spec.*field = IntColumn(columns, keywords);
     spec.text150 = columns.next();
     spec.text149 = columns.next();
     spec.text151 = columns.next();
@@ -74,8 +74,8 @@ bool ParseFighterColumns(std::string_view row, FighterSpec& spec, Keywords& keyw
 }  // namespace
 
 bool ParseFighterRow(const std::string& row, FighterSpec& spec) {
-    const auto keywords = [](KeywordKind, int, int32_t, std::string_view, int32_t) {};
-    return ParseFighterColumns(row, spec, keywords);
+    const auto ignored = [](auto&&...) {};
+    return ParseFighterColumns(row, spec, ignored);
 }
 
 void ReadFighterRows(LineReader& reader, CatalogueLists& lists, TableObserver* observer) {

@@ -129,3 +129,25 @@ float ParseFloat(std::string_view text) {
     }
     return static_cast<float>(negative ? -magnitude : magnitude);
 }
+
+bool ReadsAsWritten(std::string_view text, int32_t value) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty())
+        return value == 0;
+    const bool negative = text.front() == '-';
+    if (text.front() == '-' || text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > 12)
+        return false;
+    int64_t written = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        written = written * 10 + (c - '0');
+    }
+    return (negative ? -written : written) == value;
+}

@@ -30,6 +30,12 @@ inline int32_t ParseIntColumn(std::string_view text) {
     return value;
 }
 
+// Whether ParseInt took the whole of `text` as written when it gave `value`: blanks (the line
+// end a row's last column keeps among them) around an optional sign and digits, within the 32-bit
+// range; an empty text, which the game's tables leave for 0, too. "62a", "62.5", "1e3", "two" and
+// "99999999999" are read as something else than written.
+bool ReadsAsWritten(std::string_view text, int32_t value);
+
 // atof, narrowed to a 32-bit float: decimal and hexadecimal ("0x") forms with an optional
 // exponent, "inf", "infinity" and "nan" in any case. A value too large for a double gives an
 // infinity of its sign, one too small gives 0, as strtod does.

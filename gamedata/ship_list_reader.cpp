@@ -15,12 +15,12 @@ namespace {
 
 using IntField = int32_t ShipSpecCore::*;
 
-constexpr int kFirstMountColumn = 27;
-
 // Reads one integer column into each field in turn.
-void ReadInts(RowTokenizer& columns, ShipSpec& spec, std::initializer_list<IntField> fields) {
+template <typename Keywords>
+void ReadInts(RowTokenizer& columns, ShipSpec& spec, std::initializer_list<IntField> fields,
+              Keywords& keywords) {
     for (IntField field : fields)
-        spec.*field = ParseIntColumn(columns.nextView());
+        spec.*field = IntColumn(columns, keywords);
 }
 
 // The crafts of a craft list by class name, for the passes over a whole table: a lookup costs
@@ -69,7 +69,8 @@ int32_t LookUpColumn(int32_t (*lookUp)(const std::string&), RowTokenizer& column
 
 // ParseShipRow with the craft lookup given: `findCraft(bay, name, craft)` stores the craft of
 // that name in `craft` and returns whether there is one (`bay` counts from 1). Every keyword
-// column is shown to `keywords(kind, column, mount, keyword, code)` once it is looked up.
+// column is shown to `keywords(kind, column, mount, keyword, code)` once it is looked up, every
+// number column to `keywords(column, text, value)` once it is read.
 template <typename FindCraftByName, typename Keywords>
 bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
                       const FindCraftByName& findCraft, Keywords& keywords) {
@@ -85,33 +86,35 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     if ((spec.hullClass == kHullClassPf) != pfPass)
         return false;
 
-    spec.bpv = ParseIntColumn(columns.nextView());
+    spec.bpv = IntColumn(columns, keywords);
     spec.letterCode = LookUpColumn(&LetterCode, columns, KeywordKind::kLetter, 6, keywords);
-    ReadInts(columns, spec, {&ShipSpecCore::col07, &ShipSpecCore::col08, &ShipSpecCore::col09});
+    ReadInts(columns, spec, {&ShipSpecCore::col07, &ShipSpecCore::col08, &ShipSpecCore::col09},
+             keywords);
     spec.gradeCode = LookUpColumn(&GradeCode, columns, KeywordKind::kGrade, 10, keywords);
     spec.col11 = ParseFloat(columns.nextView());
     ReadInts(columns, spec,
              {&ShipSpecCore::col12, &ShipSpecCore::col13, &ShipSpecCore::col14,
               &ShipSpecCore::col15, &ShipSpecCore::marines, &ShipSpecCore::marinesMax,
-              &ShipSpecCore::col18, &ShipSpecCore::col19, &ShipSpecCore::col20});
+              &ShipSpecCore::col18, &ShipSpecCore::col19, &ShipSpecCore::col20},
+             keywords);
 
     // Six facings from four columns: the side facings share a value left and right.
-    spec.shields[0] = ParseIntColumn(columns.nextView());
-    spec.shields[1] = spec.shields[5] = ParseIntColumn(columns.nextView());
-    spec.shields[2] = spec.shields[4] = ParseIntColumn(columns.nextView());
-    spec.shields[3] = ParseIntColumn(columns.nextView());
-    ReadInts(columns, spec, {&ShipSpecCore::col25, &ShipSpecCore::col26});
+    spec.shields[0] = IntColumn(columns, keywords);
+    spec.shields[1] = spec.shields[5] = IntColumn(columns, keywords);
+    spec.shields[2] = spec.shields[4] = IntColumn(columns, keywords);
+    spec.shields[3] = IntColumn(columns, keywords);
+    ReadInts(columns, spec, {&ShipSpecCore::col25, &ShipSpecCore::col26}, keywords);
 
     // Each mount is filled in its slot; every accepted record has all 25.
     for (int32_t number = kFirstMountNumber; number <= kLastMountNumber; ++number) {
         WeaponMount& mount = spec.mounts[number];
-        mount.count = ParseIntColumn(columns.nextView());
+        mount.count = IntColumn(columns, keywords);
         mount.weaponKeyword.assign(columns.nextView());
         mount.arcKeyword.assign(columns.nextView());
         mount.weapon = WeaponCode(mount.weaponKeyword);
         mount.arc = ArcCode(mount.arcKeyword);
         // Three columns a mount from column 27 on: count, weapon, arc.
-        const int weaponColumn = kFirstMountColumn + 1 + 3 * (number - kFirstMountNumber);
+        const int weaponColumn = kShipFirstMountColumn + 1 + 3 * (number - kFirstMountNumber);
         keywords(KeywordKind::kWeapon, weaponColumn, number, mount.weaponKeyword, mount.weapon);
         keywords(KeywordKind::kArc, weaponColumn + 1, number, mount.arcKeyword, mount.arc);
     }
@@ -120,14 +123,15 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
              {&ShipSpecCore::col102, &ShipSpecCore::mines, &ShipSpecCore::minesMax,
               &ShipSpecCore::col105, &ShipSpecCore::col106, &ShipSpecCore::col107,
               &ShipSpecCore::col108, &ShipSpecCore::col109, &ShipSpecCore::col110,
-              &ShipSpecCore::col111, &ShipSpecCore::shuttles, &ShipSpecCore::shuttlesMax});
+              &ShipSpecCore::col111, &ShipSpecCore::shuttles, &ShipSpecCore::shuttlesMax},
+             keywords);
 
     // A bay with a count names its craft, which must already be known; an empty bay's name is
     // read and ignored.
     int bayNumber = 0;
     for (FighterBay& bay : spec.bays) {
         ++bayNumber;
-        const int32_t count = ParseIntColumn(columns.nextView());
+        const int32_t count = IntColumn(columns, keywords);
         const std::string_view craftName = columns.nextView();
         if (count == 0)
             continue;
@@ -139,21 +143,23 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     ReadInts(
         columns, spec,
         {&ShipSpecCore::col122, &ShipSpecCore::col123, &ShipSpecCore::col124, &ShipSpecCore::col125,
-         &ShipSpecCore::col126, &ShipSpecCore::col127, &ShipSpecCore::col128});
-    spec.col129 = spec.col129Copy = ParseIntColumn(columns.nextView());
+         &ShipSpecCore::col126, &ShipSpecCore::col127, &ShipSpecCore::col128},
+        keywords);
+    spec.col129 = spec.col129Copy = IntColumn(columns, keywords);
     ReadInts(
         columns, spec,
         {&ShipSpecCore::col130, &ShipSpecCore::col131, &ShipSpecCore::col132, &ShipSpecCore::col133,
          &ShipSpecCore::col134, &ShipSpecCore::col135, &ShipSpecCore::col136, &ShipSpecCore::col137,
          &ShipSpecCore::col138, &ShipSpecCore::col139, &ShipSpecCore::col140, &ShipSpecCore::col141,
          &ShipSpecCore::col142, &ShipSpecCore::col143, &ShipSpecCore::col144,
-         &ShipSpecCore::repairs, &ShipSpecCore::col146, &ShipSpecCore::col147});
+         &ShipSpecCore::repairs, &ShipSpecCore::col146, &ShipSpecCore::col147},
+        keywords);
     spec.text148 = columns.next();
     spec.text149 = columns.next();
     spec.text150 = columns.next();
     spec.text151 = columns.next();
     spec.text152 = columns.next();
-    spec.col153 = ParseIntColumn(columns.nextView());
+    spec.col153 = IntColumn(columns, keywords);
     return true;
 }
 
@@ -193,7 +199,7 @@ bool FindCraft(const CatalogueLists& lists, const std::string& className, ShipSp
 
 bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
                   const CatalogueLists& lists) {
-    const auto keywords = [](KeywordKind, int, int32_t, std::string_view, int32_t) {};
+    const auto ignored = [](auto&&...) {};
     return ParseShipColumns(
         line, spec, pfPass,
         [&lists](int, std::string_view className, SharedCraft& craft) {
@@ -203,7 +209,7 @@ bool ParseShipRow(const std::string& line, ShipSpec& spec, bool pfPass,
             craft = entry->core();
             return true;
         },
-        keywords);
+        ignored);
 }
 
 void ReadShipPass(LineReader& reader, CatalogueLists& lists, bool pfPass, TableObserver* observer) {

@@ -15,3 +15,15 @@ inline bool StartsWith(std::string_view text, std::string_view prefix) {
 // The columns of a complete row; the readers read missing columns as empty.
 constexpr int kShipTableColumns = 153;
 constexpr int kFighterTableColumns = 36;
+
+// Number columns whose values people see through the program (1-based).
+constexpr int kShipBpvColumn = 5;
+constexpr int kShipMarinesColumn = 16;      // the standard figure, then the most
+constexpr int kShipFirstShieldColumn = 21;  // four facings
+constexpr int kShipFirstMountColumn = 27;   // three columns a mount: count, weapon, arc
+constexpr int kShipMinesColumn = 103;       // the standard figure, then the most
+constexpr int kShipShuttlesColumn = 112;    // the standard figure, then the most
+constexpr int kShipFirstBayColumn = 114;    // two columns a bay: count, craft
+constexpr int kShipRepairsColumn = 145;
+constexpr int kFighterFirstMountColumn = 4;  // four columns a mount: count, weapon, arc, extra
+constexpr int kFighterBpvColumn = 29;

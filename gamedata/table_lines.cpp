@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gamedata/number_text.h"
 #include "gamedata/row_tokenizer.h"
 #include "gamedata/table_layout.h"
 
@@ -60,6 +61,18 @@ void TableLines::TellKeyword(KeywordKind kind, int column, int32_t mount, std::s
     unknown.keyword = keyword;
     observer_->KeywordUnknown(table_, number_, unknown);
 }
+
+void TableLines::TellNumber(int column, std::string_view text, int32_t value) {
+    if (ReadsAsWritten(text, value))
+        return;
+    MisreadNumber misread;
+    misread.column = column;
+    misread.text = text;
+    misread.value = value;
+    observer_->NumberMisread(table_, number_, misread);
+}
+
+void TableObserver::NumberMisread(GameTable, int, const MisreadNumber&) {}
 
 void TableLines::TellAccepted(std::string_view line, const ShipSpec& entry, bool craft) {
     LineReport report = Report(line, LineFate::kAccepted);

@@ -33,11 +33,16 @@ class TableLines {
     // that row in `line`; each line above it is a header line. False when no line starts a row.
     bool SkipToFirstRow(std::string& line);
 
-    // What the row parsers show each keyword column to, once it is looked up.
+    // What the row parsers show each keyword column to, once it is looked up, and each number
+    // column, once it is read.
     void operator()(KeywordKind kind, int column, int32_t mount, std::string_view keyword,
                     int32_t code) {
         if (observer_ != nullptr)
             TellKeyword(kind, column, mount, keyword, code);
+    }
+    void operator()(int column, std::string_view text, int32_t value) {
+        if (observer_ != nullptr)
+            TellNumber(column, text, value);
     }
 
     // Fates of the row in `line`, which may still carry its line feed.
@@ -63,6 +68,7 @@ class TableLines {
     LineReport Report(std::string_view line, LineFate fate) const;
     void TellKeyword(KeywordKind kind, int column, int32_t mount, std::string_view keyword,
                      int32_t code);
+    void TellNumber(int column, std::string_view text, int32_t value);
     void TellAccepted(std::string_view line, const ShipSpec& entry, bool craft);
     void TellDropped(std::string_view line, int32_t hullClass, LineReason reason, int bay,
                      std::string_view craftName);

@@ -68,6 +68,13 @@ struct UnknownKeyword {
     std::string_view keyword;
 };
 
+// A number column of a row that was not read as written (ReadsAsWritten): "62a" read as 62.
+struct MisreadNumber {
+    int column = 0;  // 1-based
+    std::string_view text;
+    int32_t value = 0;
+};
+
 class TableObserver {
   public:
     virtual ~TableObserver() = default;
@@ -76,4 +83,8 @@ class TableObserver {
     virtual void LineRead(const LineReport& report) = 0;
     // An unknown keyword of the row being parsed, told before the row's fate.
     virtual void KeywordUnknown(GameTable table, int line, const UnknownKeyword& keyword) = 0;
+    // A number column of the row being parsed that was read as something else than written,
+    // told before the row's fate. The columns of a row the reader rejects early (on its race or
+    // hull class) are not parsed and not told. Base: nothing.
+    virtual void NumberMisread(GameTable table, int line, const MisreadNumber& number);
 };

@@ -41,3 +41,7 @@ void TableLog::KeywordUnknown(GameTable table, int line, const UnknownKeyword& k
     keywords.push_back({table, line, keyword.kind, keyword.column, keyword.mount, keyword.code,
                         std::string(keyword.keyword)});
 }
+
+void TableLog::NumberMisread(GameTable table, int line, const MisreadNumber& number) {
+    numbers.push_back({table, line, number.column, std::string(number.text), number.value});
+}

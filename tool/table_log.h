@@ -41,6 +41,14 @@ struct LoggedKeyword {
     std::string keyword;
 };
 
+struct LoggedNumber {
+    GameTable table = GameTable::kShips;
+    int line = 0;
+    int column = 0;
+    std::string text;
+    int32_t value = 0;
+};
+
 // Where the lines of one table stand, from their fates.
 struct TableFrame {
     int headerLines = 0;
@@ -56,11 +64,13 @@ class TableLog : public TableObserver {
     // rows, then its other rows.
     std::vector<LoggedLine> lines;
     std::vector<LoggedKeyword> keywords;
+    std::vector<LoggedNumber> numbers;
 
     const TableFrame& Frame(GameTable table) const { return frames_[Index(table)]; }
 
     void LineRead(const LineReport& report) override;
     void KeywordUnknown(GameTable table, int line, const UnknownKeyword& keyword) override;
+    void NumberMisread(GameTable table, int line, const MisreadNumber& number) override;
 
   private:
     static std::size_t Index(GameTable table) { return table == GameTable::kShips ? 0 : 1; }

@@ -36,7 +36,8 @@ bool LooksLikeRow(const LoggedLine& header) {
         return true;
     if (header.columns < FullColumns(header.table))
         return false;
-    const int pointValueColumn = header.table == GameTable::kShips ? 5 : 29;
+    const int pointValueColumn =
+        header.table == GameTable::kShips ? kShipBpvColumn : kFighterBpvColumn;
     RowTokenizer row(header.text);
     for (int column = 1; column < pointValueColumn; ++column)
         row.nextView();
@@ -190,6 +191,68 @@ void AddKeywordFindings(const GameData& game, const TableIndex& index,
                     true));
                 break;
         }
+    }
+}
+
+// What the player sees of a number column, for a finding that it was misread; empty for a
+// column the program keeps but does not show.
+std::string NumberColumnUse(GameTable table, int column) {
+    if (table == GameTable::kFighters) {
+        if (column == kFighterBpvColumn)
+            return "the fighter's BPV, which a bay of it adds to the ship's adjusted BPV";
+        const int mountOffset = column - kFighterFirstMountColumn;
+        if (mountOffset >= 0 && mountOffset < 4 * 5 && mountOffset % 4 == 0)
+            return "the weapon count of mount " +
+                   std::to_string(kFirstMountNumber + mountOffset / 4) +
+                   ", which Fighter Specs lists";
+        return std::string();
+    }
+    const struct {
+        int column;
+        const char* use;
+    } named[] = {
+        {kShipBpvColumn, "the BPV, which the picker shows and the fleet's total counts"},
+        {kShipMarinesColumn, "the standard marines, where the marines spin starts"},
+        {kShipMarinesColumn + 1, "the most marines the spin offers"},
+        {kShipMinesColumn, "the standard mines"},
+        {kShipMinesColumn + 1, "the most mines the spin offers"},
+        {kShipShuttlesColumn, "the standard shuttles"},
+        {kShipShuttlesColumn + 1, "the most shuttles, which the picker shows"},
+        {kShipRepairsColumn, "the standard repairs"},
+    };
+    for (const auto& entry : named) {
+        if (entry.column == column)
+            return entry.use;
+    }
+    if (column >= kShipFirstShieldColumn && column < kShipFirstShieldColumn + 4)
+        return "a shield the picker shows";
+    const int mountOffset = column - kShipFirstMountColumn;
+    if (mountOffset >= 0 && mountOffset < 3 * 25 && mountOffset % 3 == 0)
+        return "the weapon count of mount " + std::to_string(kFirstMountNumber + mountOffset / 3) +
+               ", which the picker lists";
+    const int bayOffset = column - kShipFirstBayColumn;
+    if (bayOffset >= 0 && bayOffset < 2 * 4 && bayOffset % 2 == 0)
+        return "the fighters in bay " + std::to_string(1 + bayOffset / 2);
+    return std::string();
+}
+
+// Number columns read as something else than written: the game's own reading takes the leading
+// digits and ignores the rest, and clamps what overflows.
+void AddNumberFindings(const GameData& game, const TableIndex& index,
+                       std::vector<Finding>& findings) {
+    for (const LoggedNumber& number : game.log.numbers) {
+        const LoggedLine* row = index.Line(number.table, number.line);
+        if (row == nullptr)
+            continue;
+        const std::string use = NumberColumnUse(number.table, number.column);
+        std::string text = "column " + std::to_string(number.column) +
+                           (use.empty() ? "" : " (" + use + ")") + " reads " + Quoted(number.text) +
+                           " as " + std::to_string(number.value);
+        if (row->fate != LineFate::kAccepted) {
+            findings.push_back(MakeFinding(*row, text + ", but the row is dropped", true));
+            continue;
+        }
+        findings.push_back(MakeFinding(*row, text));
     }
 }
 
@@ -416,6 +479,7 @@ std::vector<Finding> TableFindings(const GameData& game) {
         }
     }
     AddKeywordFindings(game, index, findings);
+    AddNumberFindings(game, index, findings);
     AddNameFindings(game, index, findings);
     AddDuplicateFindings(game, index, findings);
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& lhs, const Finding& rhs) {

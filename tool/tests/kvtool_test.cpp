@@ -191,6 +191,22 @@ TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
              Ship("Corvane", "Late", "FRIGATE"),
          lost, "shiplist.txt:6: Late: not read: below the end line (line 4)"},
         {"no rows\n", kShips, lost, "ftrlist.txt:1: -: no line starts with \"Concordat\""},
+        // Number columns read as something else than written.
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{5, "62a"}}), lost,
+         "shiplist.txt:3: Odd: column 5 (the BPV, which the picker shows and the fleet's total "
+         "counts) reads \"62a\" as 62"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{5, "99999999999"}}), lost,
+         "column 5 (the BPV, which the picker shows and the fleet's total counts) reads "
+         "\"99999999999\" as 2147483647"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "CARRIER", {{114, "two"}, {115, "CV-Wasp"}}),
+         lost, "shiplist.txt:3: Odd: column 114 (the fighters in bay 1) reads \"two\" as 0"},
+        {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{7, "1e3"}}), lost,
+         "shiplist.txt:3: Odd: column 7 reads \"1e3\" as 1"},
+        {kFirstFighter + Fighter("Corvane", "Odd", {{29, "3.5"}}) + kEndLine, kShips, lost,
+         "ftrlist.txt:3: Odd: column 29 (the fighter's BPV, which a bay of it adds to the ship's "
+         "adjusted BPV) reads \"3.5\" as 3"},
+        {kFighters, kShips + Ship("Corvane", "Fine", "FRIGATE", {{5, " +62 "}}), kept,
+         "shiplist.txt: 1 header line"},  // blanks and a sign are read as written
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
