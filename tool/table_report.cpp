@@ -21,8 +21,45 @@ int FullColumns(GameTable table) {
     return table == GameTable::kShips ? kShipTableColumns : kFighterTableColumns;
 }
 
+// What an editor does not show but the readers meet in the line: a byte-order mark in front of
+// the file, or carriage returns without a line feed, which the readers do not end a line at.
+std::string HiddenCause(const LoggedLine& logged) {
+    std::string cause;
+    if (logged.line == 1 && logged.text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        cause +=
+            "; the file starts with a byte-order mark (EF BB BF), which an editor does not "
+            "show and the readers take for part of the first line: save it without one";
+    std::string_view text = logged.text;
+    if (!text.empty() && text.back() == '\r')
+        text.remove_suffix(1);  // a CR LF line end
+    const auto glued = std::count(text.begin(), text.end(), '\r');
+    if (glued > 0)
+        cause += "; the line holds " + Counted(static_cast<std::size_t>(glued), "carriage return") +
+                 " without a line feed, so " + std::to_string(glued + 1) +
+                 " lines are read as one: save the file with CR LF or LF line ends";
+    return cause;
+}
+
 Finding MakeFinding(const LoggedLine& logged, std::string text, bool note = false) {
+    if (!note)
+        text += HiddenCause(logged);
     return Finding{logged.table, logged.line, logged.className, std::move(text), note};
+}
+
+// A row with more columns than its table: what lies beyond is never read, and a tab inside a
+// field has shifted every column after it.
+void AddLongRowFinding(const LoggedLine& row, std::vector<Finding>& findings) {
+    const int full = FullColumns(row.table);
+    if (row.columns <= full)
+        return;
+    RowTokenizer columns(row.text);
+    for (int column = 0; column < full; ++column)
+        columns.nextView();
+    findings.push_back(MakeFinding(
+        row, "the row has " + std::to_string(row.columns) + " of " + std::to_string(full) +
+                 " columns: the readers never read column " + std::to_string(full + 1) +
+                 " on (it holds " + Quoted(std::string(columns.nextView())) +
+                 "), and a tab inside a field moves every column after it one place on"));
 }
 
 // Whether a header line looks like a row that was meant to be read: a race keyword (in any letter
@@ -46,6 +83,25 @@ bool LooksLikeRow(const LoggedLine& header) {
         value.remove_prefix(1);
     return !value.empty() &&
            std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A line below the end line that was meant as a row: a race keyword first, or four columns.
+bool LooksLikeRowBelowEnd(const LoggedLine& line) {
+    RowTokenizer columns(line.text);
+    return line.columns >= 4 || RaceCode(std::string(columns.nextView())) >= 0;
+}
+
+// A ship row dropped for its empty race that is an end line misspelt, with no row after it:
+// nothing is lost.
+bool IsLastMisspeltEndLine(const TableIndex& index, const LoggedLine& row) {
+    if (row.table != GameTable::kShips || row.reason != LineReason::kEmptyRace ||
+        row.text.empty() || row.text[0] != '\t' || row.columns > 2)
+        return false;
+    for (const LoggedLine* later : index.Lines()) {
+        if (later->table == GameTable::kShips && later->line > row.line && !later->blank())
+            return false;
+    }
+    return true;
 }
 
 // The rows a fighter table that ends early never reads, and the ships whose bays name them.
@@ -90,10 +146,12 @@ void AddShipRowFindings(const TableIndex& index, const LoggedLine& row,
                         std::vector<Finding>& findings) {
     const ShipSpec& entry = *row.entry;
     if (row.blank()) {
-        findings.push_back(MakeFinding(row, "a blank line, read as a row of race " +
-                                                Quoted(row.raceKeyword) + " (" +
-                                                std::to_string(entry.race) +
-                                                ") and no hull class (-1): " + index.Modes(entry)));
+        // No mode offers a row of an unknown race: the line loses nothing.
+        findings.push_back(MakeFinding(
+            row,
+            "a blank line, read as a row of race " + Quoted(row.raceKeyword) + " (" +
+                std::to_string(entry.race) + ") and no hull class (-1): " + index.Modes(entry),
+            true));
         return;
     }
     if (row.columns < kShipTableColumns) {
@@ -130,6 +188,16 @@ void AddShipRowFindings(const TableIndex& index, const LoggedLine& row,
     if (columns.size() > 1)
         text += " and " + columns[1];
     findings.push_back(MakeFinding(row, text + ": " + index.Modes(entry)));
+}
+
+// An accepted fighter row short of columns: the missing ones read as empty.
+void AddFighterRowFindings(const LoggedLine& row, std::vector<Finding>& findings) {
+    if (row.columns >= kFighterTableColumns)
+        return;
+    findings.push_back(MakeFinding(row, "the row has " + std::to_string(row.columns) + " of " +
+                                            std::to_string(kFighterTableColumns) +
+                                            " columns, and the missing columns read as empty "
+                                            "(numbers 0, keywords as empty, no text)"));
 }
 
 const char* KeywordKindName(KeywordKind kind) {
@@ -369,8 +437,12 @@ void AddDuplicateFindings(const GameData& game, const TableIndex& index,
                 if (winner.row)
                     text += "; " + winner.before + index.Where(from, *winner.row) + winner.after;
             }
-            // Equal copies: whichever a lookup finds, it finds the same ship.
-            findings.push_back(MakeFinding(*group[i], text, *group[i]->entry == *group[0]->entry));
+            // Equal copies, or rows no lookup takes for each other (a fighter and a ship of one
+            // name): whichever a lookup finds, it finds the ship meant.
+            const bool harmless = *group[i]->entry == *group[0]->entry ||
+                                  std::none_of(winners.begin(), winners.end(),
+                                               [](const Winner& winner) { return winner.row; });
+            findings.push_back(MakeFinding(*group[i], text, harmless));
         }
     }
 }
@@ -448,10 +520,13 @@ std::vector<Finding> TableFindings(const GameData& game) {
     const TableIndex index(game);
     std::vector<Finding> findings;
     for (const GameTable table : {GameTable::kFighters, GameTable::kShips}) {
-        if (game.log.Frame(table).firstRow == 0)
-            findings.push_back(
-                {table, 1, std::string(),
-                 "no line starts with " + Quoted(kFirstRowStart) + ": the table has no rows"});
+        if (game.log.Frame(table).firstRow == 0) {
+            const LoggedLine* first = index.Line(table, 1);
+            findings.push_back({table, 1, std::string(),
+                                "no line starts with " + Quoted(kFirstRowStart) +
+                                    ": the table has no rows" +
+                                    (first != nullptr ? HiddenCause(*first) : std::string())});
+        }
     }
     for (const LoggedLine* logged : index.Lines()) {
         switch (logged->fate) {
@@ -462,9 +537,13 @@ std::vector<Finding> TableFindings(const GameData& game) {
             case LineFate::kAccepted:
                 if (logged->table == GameTable::kShips)
                     AddShipRowFindings(index, *logged, findings);
+                else
+                    AddFighterRowFindings(*logged, findings);
+                AddLongRowFinding(*logged, findings);
                 break;
             case LineFate::kDropped:
-                findings.push_back(MakeFinding(*logged, FateText(game, index, *logged)));
+                findings.push_back(MakeFinding(*logged, FateText(game, index, *logged),
+                                               IsLastMisspeltEndLine(index, *logged)));
                 break;
             case LineFate::kEndsTable:
                 if (logged->reason != LineReason::kEndLine)
@@ -473,8 +552,10 @@ std::vector<Finding> TableFindings(const GameData& game) {
             case LineFate::kCutOff:
                 break;  // the early end's finding counts them
             case LineFate::kBelowEndLine:
+                // A row there is a ship or fighter lost; other text (a comment) loses nothing.
                 if (!logged->blank())
-                    findings.push_back(MakeFinding(*logged, FateText(game, index, *logged)));
+                    findings.push_back(MakeFinding(*logged, FateText(game, index, *logged),
+                                                   !LooksLikeRowBelowEnd(*logged)));
                 break;
         }
     }

@@ -145,8 +145,17 @@ TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
          "\"Corvane CA CV-Spaced FRIGATE 60\\n\", and the missing columns read as empty (numbers "
          "0, keywords as empty, no text, no craft); the line holds no tab: are its columns "
          "separated by blanks?"},
-        {kFighters, kShips + "\r\n" + kEndLine, lost,
-         "shiplist.txt:3: -: a blank line, read as a row of race \"\\n\" (-2) and no hull class"},
+        {kFighters, kShips + "\r\n" + kEndLine, kept,
+         "shiplist.txt:3: -: note: a blank line, read as a row of race \"\\n\" (-2) and no hull "
+         "class"},
+        // What loses nothing is a note.
+        {kFighters, kShips + "\tThis is the last line. End of file.\n", kept,
+         "shiplist.txt:3: -: note: dropped: the race column is empty"},
+        {kFighters, kShips + kEndLine + "Edited by hand.\n", kept,
+         "shiplist.txt:4: -: note: not read: below the end line"},
+        {kFirstFighter + Fighter("Corvane", "Twin") + kEndLine,
+         kShips + Ship("Corvane", "Twin", "FRIGATE"), kept,
+         "shiplist.txt:3: Twin: note: class name also at "},
         {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{2, "ZZ"}}), kept,
          "shiplist.txt:3: Odd: note: unknown hull type \"ZZ\" in column 2: stored as 43"},
         {kFighters, kShips + Ship("Corvane", "Odd", "FRIGATE", {{6, "Q9"}}), kept,
@@ -205,6 +214,17 @@ TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
         {kFirstFighter + Fighter("Corvane", "Odd", {{29, "3.5"}}) + kEndLine, kShips, lost,
          "ftrlist.txt:3: Odd: column 29 (the fighter's BPV, which a bay of it adds to the ship's "
          "adjusted BPV) reads \"3.5\" as 3"},
+        // Columns beyond the table's, and causes an editor does not show.
+        {kFighters, kShips + Ship("Corvane", "Long\tX", "FRIGATE"), lost,
+         "shiplist.txt:3: Long: the row has 154 of 153 columns: the readers never read column "
+         "154 on"},
+        {kFirstFighter + "Corvane\tShorty\t1\n" + kEndLine, kShips, lost,
+         "ftrlist.txt:3: Shorty: the row has 3 of 36 columns"},
+        {kFighters, "\xEF\xBB\xBF" + Ship("Concordat", "CN-A", "FRIGATE", {{5, "60"}}) + kShips,
+         lost, "the file starts with a byte-order mark (EF BB BF), which an editor does not show"},
+        {kFighters, "Header\r" + Ship("Concordat", "CN-A", "FRIGATE"), lost,
+         "shiplist.txt:1: -: no line starts with \"Concordat\": the table has no rows; the line "
+         "holds 1 carriage return without a line feed, so 2 lines are read as one"},
         {kFighters, kShips + Ship("Corvane", "Fine", "FRIGATE", {{5, " +62 "}}), kept,
          "shiplist.txt: 1 header line"},  // blanks and a sign are read as written
     };
