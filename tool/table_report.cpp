@@ -615,6 +615,32 @@ int PrintShipReport(const GameData& game, const std::string& className, std::ost
                     << "\n";
         }
     }
+    // Where the name stands elsewhere: in another column (a tab inside a field moved it), or
+    // inside a longer column (a blank after it, a row glued on by a lone carriage return).
+    bool elsewhere = false;
+    for (const LoggedLine* logged : index.Lines()) {
+        if (className.empty() || logged->className == className ||
+            (logged->entry && logged->entry->className == className))
+            continue;
+        RowTokenizer columns(logged->text);
+        for (int column = 1; column <= logged->columns; ++column) {
+            const std::string_view field = columns.nextView();
+            if (field.find(className) == std::string_view::npos)
+                continue;
+            out << (elsewhere ? "" : "elsewhere:\n") << "  " << game.PathOf(logged->table) << ":"
+                << logged->line << ": "
+                << (field == className ? "as column " + std::to_string(column)
+                                       : "inside column " + std::to_string(column) + ", " +
+                                             Quoted(std::string(field)))
+                << ", of a line "
+                << (logged->fate == LineFate::kAccepted
+                        ? "read as the class name " + Quoted(logged->entry->className)
+                        : "that is " + FateText(game, index, *logged))
+                << "\n";
+            elsewhere = true;
+            break;
+        }
+    }
     int count = 0;
     bool listed = false;
     for (const Finding& finding : TableFindings(game)) {

@@ -282,6 +282,13 @@ TEST(KvtoolTables, ExitStatusesTellCleanTablesFindingsAndErrors) {
          "shiplist.txt:1: read as a header line: the data start at line 3"},
         {faulty.Tables({"--ship", "Late"}), kExitFindings,
          "shiplist.txt:6: not read: below the end line (line 5)"},
+        // A name that no row holds as its class name, but a line holds elsewhere.
+        {Game(kFighters, kShips + Ship("Corvane", "CV-Kite\tCV-Hawk", "FRIGATE") + kEndLine)
+             .Tables({"--ship", "CV-Hawk"}),
+         kExitFindings, "elsewhere:\n  " /* the table's path */},
+        {Game(kFighters, kShips + Ship("Corvane", "CV-Kite ", "FRIGATE") + kEndLine)
+             .Tables({"--ship", "CV-Kite"}),
+         kExitFindings, ":3: inside column 3, \"CV-Kite \", of a line read as the class name"},
         {Kvtool({"--help"}), kExitClean,
          "  1  findings; tables --ship: also a class name that no line of either table bears"},
         {Kvtool({}), kExitError, "no command given"},
