@@ -31,7 +31,7 @@ bool ParseFighterColumns(std::string_view row, FighterSpec& spec, Keywords& keyw
     {
         const std::string race = columns.next();
         spec.race = RaceCode(race);
-        keywords(KeywordKind::kRace, 1, 0, race, spec.race);
+        keywords(KeywordKind::kRace, kRaceColumn, 0, race, spec.race);
     }
     if (spec.race == -1)
         return false;

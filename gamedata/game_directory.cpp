@@ -1,5 +1,7 @@
 #include "gamedata/game_directory.h"
 
+#include "gamedata/table_layout.h"
+
 #include "platform/registry.h"
 
 namespace {
@@ -32,7 +34,7 @@ bool GetGameDirectory(std::string& directory) {
 }
 
 bool GetDataDirectory(std::string& directory) {
-    return GetDirectoryBelowGame("Assets\\specs\\", directory);
+    return GetDirectoryBelowGame(kSpecsDirectory, directory);
 }
 
 bool GetScriptsDirectory(std::string& directory) {

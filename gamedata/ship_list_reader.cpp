@@ -77,12 +77,13 @@ bool ParseShipColumns(std::string_view line, ShipSpec& spec, bool pfPass,
     // One column is taken per statement: the columns must be read in order.
     RowTokenizer columns(line);
 
-    spec.race = LookUpColumn(&RaceCode, columns, KeywordKind::kRace, 1, keywords);
+    spec.race = LookUpColumn(&RaceCode, columns, KeywordKind::kRace, kRaceColumn, keywords);
     if (spec.race == -1)
         return false;
     spec.hullType = LookUpColumn(&HullTypeCode, columns, KeywordKind::kHullType, 2, keywords);
     spec.className = columns.next();
-    spec.hullClass = LookUpColumn(&HullClassCode, columns, KeywordKind::kHullClass, 4, keywords);
+    spec.hullClass = LookUpColumn(&HullClassCode, columns, KeywordKind::kHullClass,
+                                  kShipHullClassColumn, keywords);
     if ((spec.hullClass == kHullClassPf) != pfPass)
         return false;
 

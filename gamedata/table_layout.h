@@ -16,6 +16,17 @@ inline bool StartsWith(std::string_view text, std::string_view prefix) {
 constexpr int kShipTableColumns = 153;
 constexpr int kFighterTableColumns = 36;
 
+// Where the tables are below the game directory, and their files.
+constexpr char kSpecsDirectory[] = "Assets\\specs\\";
+constexpr char kShipTableFile[] = "shiplist.txt";
+constexpr char kFighterTableFile[] = "ftrlist.txt";
+
+// The keyword and name columns the readers, the line observer and kvtool look at (1-based).
+constexpr int kRaceColumn = 1;  // both tables
+constexpr int kShipClassNameColumn = 3;
+constexpr int kShipHullClassColumn = 4;
+constexpr int kFighterClassNameColumn = 2;
+
 // Number columns whose values people see through the program (1-based).
 constexpr int kShipBpvColumn = 5;
 constexpr int kShipMarinesColumn = 16;      // the standard figure, then the most

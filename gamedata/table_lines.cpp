@@ -45,7 +45,8 @@ LineReport TableLines::Report(std::string_view line, LineFate fate) const {
     report.columns = 1 + static_cast<int>(std::count(report.text.begin(), report.text.end(), '\t'));
     report.endLine = StartsWith(report.text, kEndLine);
     if (!report.endLine)
-        report.className = Column(report.text, ships ? 3 : 2);
+        report.className =
+            Column(report.text, ships ? kShipClassNameColumn : kFighterClassNameColumn);
     return report;
 }
 
@@ -76,9 +77,9 @@ void TableObserver::NumberMisread(GameTable, int, const MisreadNumber&) {}
 
 void TableLines::TellAccepted(std::string_view line, const ShipSpec& entry, bool craft) {
     LineReport report = Report(line, LineFate::kAccepted);
-    report.raceKeyword = Column(line, 1);
+    report.raceKeyword = Column(line, kRaceColumn);
     if (table_ == GameTable::kShips)
-        report.hullClassKeyword = Column(line, 4);
+        report.hullClassKeyword = Column(line, kShipHullClassColumn);
     report.hullClass = entry.hullClass;
     report.entry = &entry;
     report.craft = craft;
@@ -88,9 +89,9 @@ void TableLines::TellAccepted(std::string_view line, const ShipSpec& entry, bool
 void TableLines::TellDropped(std::string_view line, int32_t hullClass, LineReason reason, int bay,
                              std::string_view craftName) {
     LineReport report = Report(line, LineFate::kDropped);
-    report.raceKeyword = Column(line, 1);
+    report.raceKeyword = Column(line, kRaceColumn);
     if (table_ == GameTable::kShips)
-        report.hullClassKeyword = Column(line, 4);
+        report.hullClassKeyword = Column(line, kShipHullClassColumn);
     report.hullClass = hullClass;
     report.reason = reason;
     report.bay = bay;
@@ -104,7 +105,7 @@ void TableLines::TellEndAndRest(std::string& line) {
                  : end.text.empty() ? LineReason::kBlankLine
                                     : LineReason::kEmptyRace;
     if (end.reason == LineReason::kEmptyRace)
-        end.raceKeyword = Column(line, 1);
+        end.raceKeyword = Column(line, kRaceColumn);
     frameObserver_->LineRead(end);
     LineFate fate = end.endLine ? LineFate::kBelowEndLine : LineFate::kCutOff;
     while (Next(line)) {

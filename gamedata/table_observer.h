@@ -36,28 +36,55 @@ enum class LineReason {
     kBlankLine,     // an empty line (the fighter reader takes it for a row with an empty race)
 };
 
-struct LineReport {
+// The fate of one line and what it holds, its texts as `Text`: views into the line while it is
+// told (LineReport), or copies that a log keeps (kvtool's LoggedLine). One struct, so that the
+// facts a reader tells and the facts a report reads cannot drift apart.
+template <typename Text>
+struct LineFacts {
     GameTable table = GameTable::kShips;
     int line = 0;
     LineFate fate = LineFate::kHeader;
-    std::string_view text;       // the line without its line feed
-    bool lineFeed = false;       // the line ends with a line feed (a last line may not)
-    int columns = 0;             // tab-separated columns of `text`
-    bool endLine = false;        // `text` starts with the end line
-    std::string_view className;  // the class-name column of `text`; empty on the end line
+    Text text;              // the line without its line feed
+    bool lineFeed = false;  // the line ends with a line feed (a last line may not)
+    int columns = 0;        // tab-separated columns of `text`
+    bool endLine = false;   // `text` starts with the end line
+    Text className;         // the class-name column of `text`; empty on the end line
 
     // Rows parsed: kAccepted, kDropped, and the fighter table's row that kEndsTable.
-    std::string_view raceKeyword;           // the race column as the reader looked it up
-    std::string_view hullClassKeyword;      // ship rows: the hull-class column, likewise
+    Text raceKeyword;                       // the race column as the reader looked it up
+    Text hullClassKeyword;                  // ship rows: the hull-class column, likewise
     int32_t hullClass = 0;                  // its code; 0 in the fighter table
     LineReason reason = LineReason::kNone;  // kDropped and kEndsTable
     int bay = 0;                            // kUnknownCraft: the bay, 1 to 4
-    std::string_view craftName;             // kUnknownCraft: the name the bay gives
+    Text craftName;                         // kUnknownCraft: the name the bay gives
     // kAccepted: the record in the catalogue's main list. It stays where it is when the list is
     // sorted or narrowed, until it is removed.
     const ShipSpec* entry = nullptr;
     bool craft = false;  // kAccepted: the row went to the craft list too, for bays to name
+
+    LineFacts() = default;
+    // The same facts with their texts held as another type.
+    template <typename Other>
+    explicit LineFacts(const LineFacts<Other>& other)
+        : table(other.table),
+          line(other.line),
+          fate(other.fate),
+          text(other.text),
+          lineFeed(other.lineFeed),
+          columns(other.columns),
+          endLine(other.endLine),
+          className(other.className),
+          raceKeyword(other.raceKeyword),
+          hullClassKeyword(other.hullClassKeyword),
+          hullClass(other.hullClass),
+          reason(other.reason),
+          bay(other.bay),
+          craftName(other.craftName),
+          entry(other.entry),
+          craft(other.craft) {}
 };
+
+using LineReport = LineFacts<std::string_view>;
 
 // A keyword that none of its lookup's keywords matches (an empty column is not one).
 struct UnknownKeyword {

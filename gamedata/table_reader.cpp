@@ -7,6 +7,7 @@
 #include "gamedata/game_directory.h"
 #include "gamedata/line_reader.h"
 #include "gamedata/ship_list_reader.h"
+#include "gamedata/table_layout.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -50,5 +51,5 @@ bool LoadCatalogue(CatalogueLists& lists) {
     std::string dataDirectory;
     if (!GetDataDirectory(dataDirectory))
         return false;
-    return ReadTables(lists, dataDirectory + "shiplist.txt", dataDirectory + "ftrlist.txt");
+    return ReadTables(lists, dataDirectory + kShipTableFile, dataDirectory + kFighterTableFile);
 }

@@ -7,6 +7,7 @@
 
 #include "app/catalogue_setup.h"
 #include "gamedata/game_directory.h"
+#include "gamedata/table_layout.h"
 #include "gamedata/table_reader.h"
 #include "platform/file_system.h"
 
@@ -30,9 +31,9 @@ FilePtr OpenTable(const std::string& hostPath, const char* what, std::string& er
 bool FindTables(const std::optional<std::string>& gameDirectory, GameData& game,
                 std::string& error) {
     if (gameDirectory) {
-        game.shipTablePath = platform::HostPathBelow(*gameDirectory, "Assets\\specs\\shiplist.txt");
-        game.fighterTablePath =
-            platform::HostPathBelow(*gameDirectory, "Assets\\specs\\ftrlist.txt");
+        const std::string specs = kSpecsDirectory;
+        game.shipTablePath = platform::HostPathBelow(*gameDirectory, specs + kShipTableFile);
+        game.fighterTablePath = platform::HostPathBelow(*gameDirectory, specs + kFighterTableFile);
         return true;
     }
     std::string dataDirectory;
@@ -41,8 +42,8 @@ bool FindTables(const std::optional<std::string>& gameDirectory, GameData& game,
                 " has no value \"" + kGameDirectoryValue + "\" (use --game DIR)";
         return false;
     }
-    game.shipTablePath = platform::HostPath(dataDirectory + "shiplist.txt");
-    game.fighterTablePath = platform::HostPath(dataDirectory + "ftrlist.txt");
+    game.shipTablePath = platform::HostPath(dataDirectory + kShipTableFile);
+    game.fighterTablePath = platform::HostPath(dataDirectory + kFighterTableFile);
     if (game.shipTablePath.empty()) {
         error = "the game's data directory " + dataDirectory + " lies on no known drive";
         return false;

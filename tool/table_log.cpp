@@ -17,24 +17,7 @@ void TableLog::LineRead(const LineReport& report) {
         report.fate != LineFate::kBelowEndLine)
         frame.endLine = report.line;
 
-    LoggedLine logged;
-    logged.table = report.table;
-    logged.line = report.line;
-    logged.fate = report.fate;
-    logged.text = report.text;
-    logged.lineFeed = report.lineFeed;
-    logged.columns = report.columns;
-    logged.endLine = report.endLine;
-    logged.className = report.className;
-    logged.raceKeyword = report.raceKeyword;
-    logged.hullClassKeyword = report.hullClassKeyword;
-    logged.hullClass = report.hullClass;
-    logged.reason = report.reason;
-    logged.bay = report.bay;
-    logged.craftName = report.craftName;
-    logged.entry = report.entry;
-    logged.craft = report.craft;
-    lines.push_back(std::move(logged));
+    lines.emplace_back(report);
 }
 
 void TableLog::KeywordUnknown(GameTable table, int line, const UnknownKeyword& keyword) {

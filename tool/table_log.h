@@ -10,23 +10,8 @@
 // Everything the table readers tell (TableObserver), kept for kvtool's findings.
 
 // One line of a table and its fate (LineReport, with its texts kept).
-struct LoggedLine {
-    GameTable table = GameTable::kShips;
-    int line = 0;
-    LineFate fate = LineFate::kHeader;
-    std::string text;  // the line without its line feed
-    bool lineFeed = false;
-    int columns = 0;
-    bool endLine = false;
-    std::string className;  // as the line holds it
-    std::string raceKeyword;
-    std::string hullClassKeyword;
-    int32_t hullClass = 0;
-    LineReason reason = LineReason::kNone;
-    int bay = 0;
-    std::string craftName;
-    const ShipSpec* entry = nullptr;
-    bool craft = false;
+struct LoggedLine : LineFacts<std::string> {
+    using LineFacts::LineFacts;
 
     bool blank() const { return text.empty(); }
 };

@@ -131,7 +131,8 @@ void AddEarlyEndFinding(const TableIndex& index, const LoggedLine& end,
     if (carriers != 0)
         text += ", nor the " + Counted(carriers, "ship") + " whose bays name " +
                 (lostNames.size() == 1 ? "it" : "them");
-    findings.push_back(MakeFinding(end, text));
+    // With no row below it and no bay naming it (a misspelt end line), nothing is lost.
+    findings.push_back(MakeFinding(end, text, lost == 0 && carriers == 0));
 }
 
 // Whether a ship row holds a column whole: present, and not the last column, which keeps the line

@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "fleet/fleet_file_codec.h"
+#include "gamedata/number_text.h"
 #include "gamedata/tests/table_rows.h"
 #include "platform/file_primitives.h"
 #include "tests/support/temp_dir.h"
@@ -151,6 +154,9 @@ TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
         // What loses nothing is a note.
         {kFighters, kShips + "\tThis is the last line. End of file.\n", kept,
          "shiplist.txt:3: -: note: dropped: the race column is empty"},
+        {kFirstFighter + kWasp + "\tThis is the last line. End of file.\n", kShips, kept,
+         "ftrlist.txt:4: This is the last line. End of file.: note: dropped: the race column is "
+         "empty, and the fighter table ends at its first rejected row, so the 0 rows below it"},
         {kFighters, kShips + kEndLine + "Edited by hand.\n", kept,
          "shiplist.txt:4: -: note: not read: below the end line"},
         {kFirstFighter + Fighter("Corvane", "Twin") + kEndLine,
@@ -238,6 +244,51 @@ TEST(KvtoolTables, ReportsEachFindingAtItsFileLineAndClass) {
 }
 
 // Each rule of the start-up modes, as --ship explains why a mode leaves a ship out.
+// Over generated tables: a number column whose value, written back, is not the text of the
+// field (beyond blanks, a plus sign and leading zeros) always has its finding.
+TEST(KvtoolTables, EveryNumberNotReadAsWrittenHasAFinding) {
+    const int numberColumns[] = {5,  7,  8,   9,   12,  16,  17,  21,  24,  25,
+                                 27, 30, 102, 103, 112, 113, 122, 129, 145, 153};
+    const char* const texts[] = {"62",  "62a", " 7 ", "+3",   "1e3",  "two",         "-0",
+                                 "007", "3.5", "",    "-12x", "0x1F", "99999999999", "-5"};
+    const auto writtenBack = [](std::string text) {
+        while (!text.empty() && (text.front() == ' ' || text.front() == '+'))
+            text.erase(0, 1);
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        const bool negative = !text.empty() && text[0] == '-';
+        std::string digits = text.substr(negative ? 1 : 0);
+        while (digits.size() > 1 && digits[0] == '0')
+            digits.erase(0, 1);
+        return digits.empty() ? std::string("0") : (negative && digits != "0" ? "-" : "") + digits;
+    };
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 20; ++round) {
+        std::string ships = kShips;
+        std::vector<std::pair<int, std::string>> written;  // column, text of row 3
+        std::vector<Cell> cells;
+        for (int n = 0; n < 4; ++n) {
+            const int column = numberColumns[random() % std::size(numberColumns)];
+            const std::string text = texts[random() % std::size(texts)];
+            if (std::any_of(cells.begin(), cells.end(),
+                            [column](const Cell& cell) { return cell.column == column; }))
+                continue;
+            cells.push_back({column, text});
+            written.emplace_back(column, text);
+        }
+        const Game game(kFighters, ships + Ship("Corvane", "Probe", "FRIGATE", cells) + kEndLine);
+        const std::string report = game.Tables().out;
+        for (const auto& [column, text] : written) {
+            const std::string value = std::to_string(ParseInt(text));
+            const bool found = report.find(":3: Probe: column " + std::to_string(column) + " ") !=
+                               std::string::npos;
+            EXPECT_TRUE(writtenBack(text) == value || found)
+                << "column " << column << " \"" << text << "\" read as " << value << "\n"
+                << report;
+        }
+    }
+}
+
 TEST(KvtoolTables, ShipReportNamesTheModeRuleThatLeavesAShipOut) {
     const Game game(kFighters, kShips + Ship("Vorrak", "VR-Frigate", "FRIGATE") +
                                    Ship("Corvane", "CV-Freighter", "FREIGHTER") +
