@@ -45,6 +45,7 @@ bool CKestrivarApp::InitInstance() {
     MainWindowScope mainWindow(*this, dialog);
     const bool sectorAssault = SelectStartMode();
     dialog.SetVezireZaradud(sectorAssault ? 1 : 0);
+    dialog.SetCatalogues(g_shipCatalogue.mainList, g_fighterCatalogue.mainList);
     dialog.DoModal();  // Save and Cancel both end the program
     return false;
 }

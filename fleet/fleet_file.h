@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fleet/fleet_file_codec.h"
-#include "fleet/fleet_slot.h"
+#include "gamedata/fleet_slot.h"
 #include "platform/file_replace.h"
 
 namespace fw {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fleet/fleet_slot.h"
+#include "gamedata/fleet_slot.h"
 
 // The fleet file's byte layout, written and read field by field in little-endian order so that
 // every compiler and platform produces the same bytes:

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fleet/fleet_file_codec.h"
-#include "fleet/fleet_slot.h"
+#include "gamedata/fleet_slot.h"
 
 // The three ship slots of the main dialog. An empty slot always holds the all-zero record, so
 // what is shown, totalled and written never depends on a stale record.

@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "picker/loadout.h"
+#include "gamedata/missile_words.h"
 
 namespace {
 
@@ -18,14 +18,6 @@ constexpr char kEmptyRecord[] = "(empty)";
 constexpr int kMaxShipLines = 3;
 // The characters of the text's own grammar: a name holding one is written in double quotes.
 constexpr char kQuotedOnly[] = "\"(),;:\\";
-
-// The picker's missile words with the numbers the record holds for them.
-struct MissileWord {
-    const char* word;
-    int32_t code;
-};
-const MissileWord kMissileTypes[] = {{kMissileTypeIV, 4}, {kMissileTypeI, 1}};  // IV before I
-const MissileWord kMissileSpeeds[] = {{kMissileSlow, 1}, {kMissileMedium, 2}, {kMissileFast, 3}};
 
 bool IsControl(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -264,8 +256,8 @@ std::string RecordText(const FleetSlot& slot) {
     std::vector<std::string> groups;
     if (slot.missileType != 1 || slot.missileSpeed != 1 || slot.missileReloads != 0) {
         groups.push_back(
-            Join({MissileItem(kMissileTypes, slot.missileType, " missiles", "missile type"),
-                  MissileItem(kMissileSpeeds, slot.missileSpeed, "", "missile speed"),
+            Join({MissileItem(kMissileTypeWords, slot.missileType, " missiles", "missile type"),
+                  MissileItem(kMissileSpeedWords, slot.missileSpeed, "", "missile speed"),
                   Counted(slot.missileReloads, "reload")},
                  ", "));
     }
@@ -651,11 +643,11 @@ class ShipLineReader {
                                Name("fighter", FleetSlot::kFighterTypeSize, ",;", true));
                 return;
             }
-        } else if (MissileWords(kMissileTypes, kType, slot_.missileType)) {
+        } else if (MissileWords(kMissileTypeWords, kType, slot_.missileType)) {
             if (!in_.Word("missiles"))
                 in_.Word("missile");
             return;
-        } else if (MissileWords(kMissileSpeeds, kSpeed, slot_.missileSpeed)) {
+        } else if (MissileWords(kMissileSpeedWords, kSpeed, slot_.missileSpeed)) {
             return;
         } else if (in_.Word("missile")) {
             if (in_.Word("type")) {

@@ -50,8 +50,18 @@ constexpr char kSectorAssaultCaption[] = "Sector Assault Configuration";
 
 }  // namespace
 
+namespace {
+
+// What Select offers until the caller hands the catalogue over: nothing.
+const std::list<ShipSpec> kNoShips;
+
+}  // namespace
+
 CKestrivarDlg::CKestrivarDlg(fw::CDialog* parent)
-    : fw::CDialog(IDD_KESTRIVAR_DIALOG, parent), m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)) {}
+    : fw::CDialog(IDD_KESTRIVAR_DIALOG, parent),
+      m_hIcon(fw::LoadIconResource(IDR_MAINFRAME)),
+      m_ships(&kNoShips),
+      m_fighters(&kNoShips) {}
 
 BEGIN_MESSAGE_MAP(CKestrivarDlg, fw::CDialog)
 ON_WM_SYSCOMMAND()
@@ -145,7 +155,7 @@ void CKestrivarDlg::OnSelect(int index) {
         }
     }
 
-    CPickShipDlg picker(this);
+    CPickShipDlg picker(this, *m_ships, *m_fighters);
     if (m_slots.IsOccupied(index)) {
         picker.LoadSlot(m_slots.Slot(index));
     } else {

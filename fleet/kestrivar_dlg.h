@@ -2,12 +2,14 @@
 
 #include <array>
 #include <initializer_list>
+#include <list>
 #include <string>
 
 #include "fleet/fleet_slots.h"
 #include "framework/combo_box.h"
 #include "framework/dialog.h"
 #include "framework/win_types.h"
+#include "gamedata/ship_spec.h"
 
 // The main fleet dialog: three ship slots, each with its ship code and point value, and the
 // fleet's total. In Sector Assault mode only slot 1 can be picked, and the mission's settings
@@ -21,6 +23,12 @@ class CKestrivarDlg : public fw::CDialog {
 
     // 1 for Sector Assault mode, 0 for normal mode; set before the dialog runs.
     void SetVezireZaradud(int vezireZaradud) { m_vezireZaradud = vezireZaradud; }
+    // The ships and fighters Select offers (the catalogue's lists), which must outlive the
+    // dialog; without them Pick Ship has nothing to offer.
+    void SetCatalogues(const std::list<ShipSpec>& ships, const std::list<ShipSpec>& fighters) {
+        m_ships = &ships;
+        m_fighters = &fighters;
+    }
 
   protected:
     void DoDataExchange(fw::CDataExchange* pDX) override;
@@ -81,6 +89,8 @@ class CKestrivarDlg : public fw::CDialog {
     fw::IconHandle m_hIcon;
     FleetSlots m_slots;
     int m_vezireZaradud = 0;
+    const std::list<ShipSpec>* m_ships;
+    const std::list<ShipSpec>* m_fighters;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "fleet/fleet_file_codec.h"
-#include "fleet/fleet_slot.h"
 #include "fuzz/support/require.h"
+#include "gamedata/fleet_slot.h"
 
 using fuzzsupport::Require;
 

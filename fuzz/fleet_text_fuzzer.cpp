@@ -12,9 +12,9 @@
 #include <string>
 
 #include "fleet/fleet_file_codec.h"
-#include "fleet/fleet_slot.h"
 #include "fleet/fleet_text.h"
 #include "fuzz/support/require.h"
+#include "gamedata/fleet_slot.h"
 
 using fuzzsupport::Require;
 

@@ -6,32 +6,6 @@
 #include "picker/weapon_summary.h"
 #include "picker/wrapping_int.h"
 
-const char kMissileTypeI[] = "Type I";
-const char kMissileTypeIV[] = "Type IV";
-const char kMissileSlow[] = "Slow";
-const char kMissileMedium[] = "Medium";
-const char kMissileFast[] = "Fast";
-
-int32_t MissileTypeCode(const std::string& typeText) {
-    return typeText == kMissileTypeI ? 1 : 4;
-}
-
-const char* MissileTypeText(int32_t typeCode) {
-    return typeCode == 1 ? kMissileTypeI : kMissileTypeIV;
-}
-
-int32_t MissileSpeedCode(const std::string& speedText) {
-    if (speedText == kMissileSlow)
-        return 1;
-    return speedText == kMissileMedium ? 2 : 3;
-}
-
-const char* MissileSpeedText(int32_t speedCode) {
-    if (speedCode == 1)
-        return kMissileSlow;
-    return speedCode == 2 ? kMissileMedium : kMissileFast;
-}
-
 Loadout::FighterList::const_iterator FindFighterType(const Loadout::FighterList& fighters,
                                                      const std::string& className) {
     for (auto it = fighters.begin(); it != fighters.end(); ++it) {

@@ -4,7 +4,8 @@
 #include <list>
 #include <string>
 
-#include "fleet/fleet_slot.h"
+#include "gamedata/fleet_slot.h"
+#include "gamedata/missile_words.h"
 #include "gamedata/ship_spec.h"
 
 // The loadout of the ship on show in the picker: what the user can change with the spins and what
@@ -32,20 +33,6 @@ struct Loadout {
     int32_t baseFighterCost = 0;  // cost of the ship's own bays, each with its own type and count
     std::string fighterCostText;  // cost of the fighters as chosen, or empty
 };
-
-extern const char kMissileTypeI[];   // "Type I"
-extern const char kMissileTypeIV[];  // "Type IV"
-extern const char kMissileSlow[];    // "Slow"
-extern const char kMissileMedium[];  // "Medium"
-extern const char kMissileFast[];    // "Fast"
-
-// The fleet record's numbers for the missile texts and back. Type: "Type I" is 1, every other
-// text 4; 1 reads as "Type I", every other number as "Type IV". Speed: "Slow" 1, "Medium" 2,
-// every other text 3; 1 reads as "Slow", 2 as "Medium", every other number as "Fast".
-int32_t MissileTypeCode(const std::string& typeText);
-const char* MissileTypeText(int32_t typeCode);
-int32_t MissileSpeedCode(const std::string& speedText);
-const char* MissileSpeedText(int32_t speedCode);
 
 // The ship's standard loadout: its own marines, mines, repairs and shuttles, one reload of its
 // missile racks (none without racks), "Type I" at "Slow", and the fighters of its bays as found

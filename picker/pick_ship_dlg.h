@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue_globals.h"
-#include "fleet/fleet_slot.h"
 #include "framework/dialog.h"
+#include "gamedata/fleet_slot.h"
 #include "gamedata/ship_spec.h"
 #include "picker/find_ship_dlg.h"
 #include "picker/loadout.h"
@@ -32,9 +31,7 @@ class CPickShipDlg : public fw::CDialog {
   public:
     using ShipList = std::list<ShipSpec>;
 
-    explicit CPickShipDlg(fw::CDialog* parent = nullptr,
-                          const ShipList& ships = g_shipCatalogue.mainList,
-                          const ShipList& fighters = g_fighterCatalogue.mainList);
+    CPickShipDlg(fw::CDialog* parent, const ShipList& ships, const ShipList& fighters);
     // The dialog keeps references to the lists: a temporary would be gone before it opens.
     CPickShipDlg(fw::CDialog* parent, const ShipList&& ships) = delete;
     CPickShipDlg(fw::CDialog* parent, const ShipList&& ships, const ShipList& fighters) = delete;

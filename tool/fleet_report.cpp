@@ -53,11 +53,11 @@ void AddNameFindings(const std::string& where, const char* what, const char* fie
 // A missile code the picker never writes, which the game may take for another.
 void AddMissileFindings(const std::string& where, const FleetSlot& slot,
                         std::vector<std::string>& findings) {
-    if (MissileTypeCode(MissileTypeText(slot.missileType)) != slot.missileType) {
+    if (!IsPickerMissileType(slot.missileType)) {
         findings.push_back(where + "missile type " + std::to_string(slot.missileType) +
                            " is a code the picker never writes (1 Type I, 4 Type IV)");
     }
-    if (MissileSpeedCode(MissileSpeedText(slot.missileSpeed)) != slot.missileSpeed) {
+    if (!IsPickerMissileSpeed(slot.missileSpeed)) {
         findings.push_back(where + "missile speed " + std::to_string(slot.missileSpeed) +
                            " is a code the picker never writes (1 Slow, 2 Medium, 3 Fast)");
     }

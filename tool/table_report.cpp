@@ -7,8 +7,8 @@
 #include <set>
 #include <utility>
 
-#include "fleet/fleet_slot.h"
 #include "gamedata/code_tables.h"
+#include "gamedata/fleet_slot.h"
 #include "gamedata/row_tokenizer.h"
 #include "gamedata/table_layout.h"
 #include "tool/fate_text.h"

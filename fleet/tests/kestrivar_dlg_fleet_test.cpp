@@ -56,6 +56,7 @@ class MainDialogFleet : public kvtest::KestrivarDialogTest {
             std::vector<fw::UiDriver::Script> pickers = {}) {
         CKestrivarDlg dlg;
         dlg.SetVezireZaradud(vezireZaradud);
+        dlg.SetCatalogues(g_shipCatalogue.mainList, g_fighterCatalogue.mainList);
         ui_.ExpectModal(IDD_KESTRIVAR_DIALOG, std::move(script));
         for (auto& picker : pickers)
             ui_.ExpectModal(IDD_PICKSHIP, std::move(picker));

@@ -16,6 +16,7 @@
 #include "tests/support/ui_harness.h"
 
 #ifndef _WIN32
+#include "app/catalogue_globals.h"
 #include "app/catalogue_order.h"
 #include "app/catalogue_setup.h"
 #include "gamedata/table_reader.h"
@@ -684,7 +685,7 @@ TEST_P(PickShipScenario, DemoCatalogueEveryShipReachableThroughTheGlobals) {
     NarrowToMode(g_shipCatalogue, false);
     ASSERT_GT(g_shipCatalogue.mainList.size(), 1u);
 
-    CPickShipDlg dlg;
+    CPickShipDlg dlg(nullptr, g_shipCatalogue.mainList, g_fighterCatalogue.mainList);
     dlg.ShowShip();
     std::vector<std::string> seen;
     Run(dlg, [&](fw::DialogDriver& d) {

@@ -1,4 +1,4 @@
-#include "fleet/fleet_slot.h"
+#include "gamedata/fleet_slot.h"
 
 #include <cstring>
 
