@@ -140,16 +140,8 @@ bool CDialog::StepSpinForKey(int id, int virtualKey) {
     }
     Window().CheckControl(spinId, ControlKind::kUpDown);
     NMUPDOWN change;
-    change.hdr.idFrom = spinId;
-    change.hdr.code = kUdnDeltaPos;
-    change.iDelta = delta;
-    Message notify;
-    notify.message = kWmNotify;
-    notify.id = spinId;
-    notify.code = kUdnDeltaPos;
-    notify.upDown = &change;
     LRESULT result = 0;
-    OnWndMsg(notify, &result);
+    OnWndMsg(UpDownNotification(spinId, delta, change), &result);
     return true;
 }
 

@@ -22,4 +22,29 @@ struct Message {
     int index = -1;
 };
 
+// The notification a click on an up-down control's arrow sends: a proposed change of `delta`,
+// with its record in `record`.
+inline Message UpDownNotification(int id, int delta, NMUPDOWN& record) {
+    record = NMUPDOWN{};
+    record.hdr.idFrom = id;
+    record.hdr.code = kUdnDeltaPos;
+    record.iDelta = delta;
+    Message notify;
+    notify.message = kWmNotify;
+    notify.id = id;
+    notify.code = kUdnDeltaPos;
+    notify.upDown = &record;
+    return notify;
+}
+
+// A list view's notification (kNmDblClk, kLvnColumnClick, kLvnItemChanged) with its row or column.
+inline Message ListNotification(int id, int code, int index) {
+    Message notify;
+    notify.message = kWmNotify;
+    notify.id = id;
+    notify.code = code;
+    notify.index = index;
+    return notify;
+}
+
 }  // namespace fw

@@ -60,15 +60,7 @@ void HeadlessDialogDriver::Click(int id) {
 LRESULT HeadlessDialogDriver::Spin(int id, int iDelta) {
     Reachable(id, ControlKind::kUpDown);
     NMUPDOWN notification;
-    notification.hdr.idFrom = id;
-    notification.hdr.code = kUdnDeltaPos;
-    notification.iDelta = iDelta;
-    Message notify;
-    notify.message = kWmNotify;
-    notify.id = id;
-    notify.code = kUdnDeltaPos;
-    notify.upDown = &notification;
-    return window_.Send(notify);
+    return window_.Send(UpDownNotification(id, iDelta, notification));
 }
 
 void HeadlessDialogDriver::Type(int id, const std::string& text) {
@@ -138,12 +130,7 @@ void HeadlessDialogDriver::DoubleClickRow(int id, int row) {
                              std::to_string(row));
     }
     window_.SelectRow(id, row);
-    Message notify;
-    notify.message = kWmNotify;
-    notify.id = id;
-    notify.code = kNmDblClk;
-    notify.index = row;
-    window_.Send(notify);
+    window_.Send(ListNotification(id, kNmDblClk, row));
 }
 
 void HeadlessDialogDriver::ClickColumnHeader(int id, int column) {
@@ -152,12 +139,7 @@ void HeadlessDialogDriver::ClickColumnHeader(int id, int column) {
         throw FrameworkError("list view " + std::to_string(id) + " has no column " +
                              std::to_string(column));
     }
-    Message click;
-    click.message = kWmNotify;
-    click.id = id;
-    click.code = kLvnColumnClick;
-    click.index = column;
-    window_.Send(click);
+    window_.Send(ListNotification(id, kLvnColumnClick, column));
 }
 
 void HeadlessDialogDriver::ClickRow(int id, int row) {

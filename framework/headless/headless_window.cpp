@@ -187,12 +187,7 @@ void HeadlessWindow::SelectRow(int id, int row) {
         return;
     }
     list.selection = selected;
-    Message changed;
-    changed.message = kWmNotify;
-    changed.id = id;
-    changed.code = kLvnItemChanged;
-    changed.index = selected;
-    Send(changed);
+    Send(ListNotification(id, kLvnItemChanged, selected));
 }
 
 void HeadlessWindow::ListSetSortMark(int id, int column, bool descending) {
