@@ -45,7 +45,9 @@ void OfferCopy(const std::string& target, const std::string& copy) {
     const std::optional<std::string> old = ReadWholeFile(copy);
     if (!old)
         return;  // someone else's, or gone since: nothing to offer
-    if (ReadWholeFile(target) == old) {
+    // An empty copy is the name a swap took for its backup before it stopped, or the copy of an
+    // empty file: nothing to put back either way. So is a copy equal to the file.
+    if (old->empty() || ReadWholeFile(target) == old) {
         DropCopy(copy);
         return;
     }

@@ -224,6 +224,7 @@ TEST_P(MainDialogFleet, TheNextStartOffersWhatAnUnfinishedSaveLeft) {
     WriteFile(machine.FleetFile(), "half a new fleet");
     WriteFile(machine.FleetFile() + self + "-0", threeShips);
     WriteFile(machine.FleetFile() + self + "-1", threeShips);  // what the file holds once put back
+    WriteFile(machine.FleetFile() + self + "-2", "");  // a swap's backup name, taken before a stop
     WriteFile(scriptsIni, "[Mul_HumanVezireZaradud]\r\nDefSats=3\r\n");
     WriteFile(scriptsIni + self + "-0", "[Mul_HumanVezireZaradud]\r\nDefSats=1\r\n");
     ui_.AnswerNextMessageBox(fw::kIdYes);
@@ -238,7 +239,7 @@ TEST_P(MainDialogFleet, TheNextStartOffersWhatAnUnfinishedSaveLeft) {
                   "and deletes the copy; Cancel leaves both until Kestrivar starts again.");
     EXPECT_EQ(ReadFile(scriptsIni), "[Mul_HumanVezireZaradud]\r\nDefSats=3\r\n");
     EXPECT_FALSE(FileExists(scriptsIni + self + "-0"));
-    for (const char* n : {"-0", "-1"})
+    for (const char* n : {"-0", "-1", "-2"})
         EXPECT_FALSE(FileExists(machine.FleetFile() + self + n)) << n;
     Run(0, [](fw::DialogDriver& d) {
         d.Click(IDC_LOAD);
