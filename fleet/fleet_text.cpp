@@ -795,9 +795,9 @@ void ReadLine(const std::string& raw, int lineNumber, Reading& reading) {
     ++reading.ships;
 }
 
-// Text that some Windows editors and shells write: a UTF-16 byte-order mark, or a zero byte in
-// every other place of its start.
-bool IsUtf16(const std::string& text) {
+}  // namespace
+
+bool IsUtf16Text(const std::string& text) {
     if (text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0)
         return true;
     if (text.size() < 4)
@@ -812,8 +812,6 @@ bool IsUtf16(const std::string& text) {
     }
     return false;
 }
-
-}  // namespace
 
 std::string FormatFleetText(const FleetFileContents& contents, const std::string& lineEnd) {
     const int listed = SlotsFilledByCount(contents.count);
@@ -842,7 +840,7 @@ bool ParseFleetText(const std::string& text, FleetFileContents& contents, std::s
         error = TooLongForFleetText(text.size());
         return false;
     }
-    if (IsUtf16(text)) {
+    if (IsUtf16Text(text)) {
         error = kFleetTextIsUtf16;
         return false;
     }

@@ -53,6 +53,9 @@ std::string FormatFleetText(const FleetFileContents& contents, const std::string
 
 // Why a text in UTF-16 (what some Windows editors and shells write) is refused.
 constexpr char kFleetTextIsUtf16[] = "this text is UTF-16: save it as ANSI or UTF-8";
+// Text that some Windows editors and shells write: a UTF-16 byte-order mark, or a zero byte in
+// every other place of its start.
+bool IsUtf16Text(const std::string& text);
 
 // Reads a fleet's text. On success `contents` holds the count and the records (zero beyond
 // them); on failure `contents` is unchanged and `error` reads "line N: what is wrong", or

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "fleet/about_dlg.h"
+#include "fleet/fleet_documents.h"
 #include "fleet/fleet_file.h"
 #include "fleet/fleet_text.h"
 #include "fleet/vezire_zaradud_settings.h"
@@ -22,8 +23,12 @@ namespace {
 constexpr unsigned kAboutCommand = IDM_ABOUTBOX;
 constexpr unsigned kCopyFleetCommand = IDM_COPY_FLEET;
 constexpr unsigned kPasteFleetCommand = IDM_PASTE_FLEET;
+constexpr unsigned kOpenFleetCommand = IDM_OPEN_FLEET;
+constexpr unsigned kSaveFleetAsCommand = IDM_SAVE_FLEET_AS;
 static_assert(fw::IsOwnSystemCommand(kAboutCommand) && fw::IsOwnSystemCommand(kCopyFleetCommand) &&
-                  fw::IsOwnSystemCommand(kPasteFleetCommand),
+                  fw::IsOwnSystemCommand(kPasteFleetCommand) &&
+                  fw::IsOwnSystemCommand(kOpenFleetCommand) &&
+                  fw::IsOwnSystemCommand(kSaveFleetAsCommand),
               "a system-menu command has its low bits set or collides with the system's");
 
 // The clipboard holds text with CR LF line ends, as every Windows program expects.
@@ -67,6 +72,7 @@ BEGIN_MESSAGE_MAP(CKestrivarDlg, fw::CDialog)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
+ON_WM_DROPFILES()
 ON_BN_CLICKED(IDC_SELECT1, &CKestrivarDlg::OnSelect1)
 ON_BN_CLICKED(IDC_SELECT2, &CKestrivarDlg::OnSelect2)
 ON_BN_CLICKED(IDC_SELECT3, &CKestrivarDlg::OnSelect3)
@@ -111,9 +117,19 @@ bool CKestrivarDlg::OnInitDialog() {
             AppendSystemMenuItem(kCopyFleetCommand, copyItem);
             AppendSystemMenuItem(kPasteFleetCommand, pasteItem);
         }
+        const std::string openItem = fw::LoadResourceString(IDS_OPEN_FLEET);
+        const std::string saveAsItem = fw::LoadResourceString(IDS_SAVE_FLEET_AS);
+        if (!openItem.empty() && !saveAsItem.empty()) {
+            AppendSystemMenuSeparator();
+            AppendSystemMenuItem(kOpenFleetCommand, openItem);
+            AppendSystemMenuItem(kSaveFleetAsCommand, saveAsItem);
+        }
     }
     AddCtrlKeyShortcut('C', kCopyFleetCommand);
     AddCtrlKeyShortcut('V', kPasteFleetCommand);
+    AddCtrlKeyShortcut('O', kOpenFleetCommand);
+    AddCtrlKeyShortcut('S', kSaveFleetAsCommand, true);
+    AcceptDroppedFiles();
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
 
@@ -315,6 +331,83 @@ std::string CKestrivarDlg::PasteFleet() {
     return std::string();
 }
 
+std::string CKestrivarDlg::FleetDialogFolder() const {
+    const size_t folderEnd = m_fleetDocument.find_last_of('\\');
+    return folderEnd != std::string::npos ? m_fleetDocument.substr(0, folderEnd) : FleetsFolder();
+}
+
+void CKestrivarDlg::OnOpenFleet() {
+    fw::FileDialogRequest request;
+    request.title = kOpenFleetCaption;
+    request.types = {{"Fleets (*.flt, *.txt)", "*.flt;*.txt"},
+                     {kFleetFileTypes[0].description, "*.flt"},
+                     {kFleetFileTypes[1].description, "*.txt"},
+                     {"All files (*.*)", "*.*"}};
+    request.directory = FleetDialogFolder();
+    const fw::FileDialogChoice choice = ShowFileDialog(request);
+    if (!choice.failure.empty())
+        MessageBox(choice.failure, kOpenFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
+    if (!choice.path.empty())
+        OpenFleetFrom(choice.path);
+}
+
+// One file opens; a drop of several names none of them, rather than guess which was meant.
+void CKestrivarDlg::OnDropFiles(const std::vector<std::string>& paths) {
+    if (paths.size() != 1) {
+        MessageBox(kOneFleetAtATimeMessage, kOpenFleetCaption, fw::kMbOk | fw::kMbIconExclamation);
+        return;
+    }
+    OpenFleetFrom(paths.front());
+}
+
+// As Load does with the game's file, without the mission's settings, which a fleet does not
+// carry. A file that is no fleet changes nothing and says why; a fleet of no ships leaves the
+// slots as Load does, and says so.
+void CKestrivarDlg::OpenFleetFrom(const std::string& path) {
+    FleetFileContents contents;
+    std::string why;
+    if (!OpenFleetDocument(path, contents, why)) {
+        MessageBox(CouldNotOpenMessage(path, why), kOpenFleetCaption,
+                   fw::kMbOk | fw::kMbIconExclamation);
+        return;
+    }
+    m_fleetDocument = path;
+    PlaceLoadedFleet(contents);
+    if (SlotsFilledByCount(contents.count) == 0)
+        MessageBox(path + " holds no ships, so the slots are as they were.", kOpenFleetCaption,
+                   fw::kMbOk | fw::kMbIconAsterisk);
+}
+
+void CKestrivarDlg::OnSaveFleetAs() {
+    const FleetFormat last = FleetFormatForName(m_fleetDocument, FleetFormat::kFleetFile);
+    fw::FileDialogRequest request;
+    request.save = true;
+    request.title = kSaveFleetAsCaption;
+    for (const FleetFileType& type : kFleetFileTypes)
+        request.types.emplace_back(type.description, std::string("*.") + type.extension);
+    request.typeIndex = static_cast<int>(last);
+    request.defaultExtension = kFleetFileTypes[request.typeIndex].extension;
+    request.directory = FleetDialogFolder();
+    request.fileName = m_fleetDocument.substr(m_fleetDocument.find_last_of('\\') + 1);
+    const fw::FileDialogChoice choice = ShowFileDialog(request);
+    if (!choice.failure.empty())
+        MessageBox(choice.failure, kSaveFleetAsCaption, fw::kMbOk | fw::kMbIconExclamation);
+    if (choice.path.empty())
+        return;
+    const FleetFormat chosen =
+        choice.typeIndex == 1 ? FleetFormat::kFleetText : FleetFormat::kFleetFile;
+    const platform::ReplaceResult written =
+        SaveFleetDocument(choice.path, FleetFormatForName(choice.path, chosen), m_slots.States());
+    if (!written) {
+        MessageBox(CouldNotWriteMessage(choice.path, written), kSaveFleetAsCaption,
+                   fw::kMbOk | fw::kMbIconExclamation);
+        return;
+    }
+    m_fleetDocument = choice.path;
+    if (!written.undeletedFiles.empty())
+        MessageBox(platform::ReplaceReport(written), kSaveFleetAsCaption);
+}
+
 // The slots, lists and fields stay as they are: Remove only deletes the file.
 void CKestrivarDlg::OnRemoveFleet() {
     RemoveFleetFile(*this);
@@ -382,6 +475,12 @@ void CKestrivarDlg::OnSysCommand(unsigned id, fw::LPARAM lParam) {
             break;
         case kPasteFleetCommand:
             OnPasteFleet();
+            break;
+        case kOpenFleetCommand:
+            OnOpenFleet();
+            break;
+        case kSaveFleetAsCommand:
+            OnSaveFleetAs();
             break;
         default:
             fw::CDialog::OnSysCommand(id, lParam);

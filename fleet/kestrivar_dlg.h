@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <list>
 #include <string>
+#include <vector>
 
 #include "fleet/fleet_slots.h"
 #include "framework/combo_box.h"
@@ -60,6 +61,15 @@ class CKestrivarDlg : public fw::CDialog {
     void OnPasteFleet();
     // Paste without its message box: what to tell the user, empty when the slots took the fleet.
     std::string PasteFleet();
+    // Fleets of the player's own: the common Open and Save As dialogs, and a file dropped on
+    // the dialog. Open places the fleet as Load does; only Save writes the game's file.
+    void OnOpenFleet();
+    void OnSaveFleetAs();
+    void OnDropFiles(const std::vector<std::string>& paths);
+    void OpenFleetFrom(const std::string& path);
+    // Where the file dialogs start: the folder of the fleet last opened or saved, else the
+    // player's fleets folder.
+    std::string FleetDialogFolder() const;
     void OnRemoveFleet();
     void WriteSectorAssaultSettings();
     void OnSelchangePlanet();
@@ -91,6 +101,8 @@ class CKestrivarDlg : public fw::CDialog {
     int m_vezireZaradud = 0;
     const std::list<ShipSpec>* m_ships;
     const std::list<ShipSpec>* m_fighters;
+    // The fleet file last opened or saved with Save As, empty for none yet.
+    std::string m_fleetDocument;
 
     DECLARE_MESSAGE_MAP()
 };

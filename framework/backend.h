@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/win_types.h"
@@ -49,6 +50,30 @@ const char* ControlKindName(ControlKind kind);
 // Whether an edit with the focus keeps Ctrl+letter for its own text (select all, copy, paste,
 // cut, undo) rather than leave it to the dialog's shortcut.
 bool EditKeepsCtrlKey(char letter);
+
+// A common Open or Save As dialog, as the dialog that opens it asks for it.
+struct FileDialogRequest {
+    bool save = false;  // Save As (asks before overwriting a file) rather than Open
+    std::string title;
+    // The types offered, each a description ("Fleet files (*.flt)") and the patterns of its
+    // files ("*.flt", "*.flt;*.txt").
+    std::vector<std::pair<std::string, std::string>> types;
+    int typeIndex = 0;  // the type chosen at first
+    // Save As: the extension a name typed without one gets ("flt"); the dialog takes the chosen
+    // type's when the user changes the type.
+    std::string defaultExtension;
+    std::string directory;  // where the dialog starts (a Windows path); empty: the system's choice
+    std::string fileName;   // the name it offers at first
+};
+
+// What the user chose in a file dialog: a file (a Windows path, a file that exists for Open) and
+// the type chosen; an empty path when the dialog was cancelled or could not be shown, and then
+// `failure` says why when it could not.
+struct FileDialogChoice {
+    std::string path;
+    int typeIndex = 0;
+    std::string failure;
+};
 
 // A column of a list view; the width in dialog units.
 struct ListColumn {
@@ -128,6 +153,10 @@ class DialogWindow {
     // A message box owned by this dialog; caption already resolved. Returns the button id.
     virtual int ShowMessageBox(const std::string& text, const std::string& caption,
                                unsigned flags) = 0;
+    // The system's common Open or Save As dialog, owned by this dialog.
+    virtual FileDialogChoice ShowFileDialog(const FileDialogRequest& request) = 0;
+    // Files dropped on the dialog from Explorer reach it as kWmDropFiles from now on.
+    virtual void AcceptDroppedFiles() = 0;
     // Ends the modal run with this result once the current handler returns.
     virtual void EndDialog(int result) = 0;
 };

@@ -39,6 +39,7 @@ constexpr unsigned kWmNotify = 0x004E;
 constexpr unsigned kWmInitDialog = 0x0110;
 constexpr unsigned kWmCommand = 0x0111;
 constexpr unsigned kWmSysCommand = 0x0112;
+constexpr unsigned kWmDropFiles = 0x0233;
 
 // Notification codes: WM_COMMAND carries them as a WORD, WM_NOTIFY as a UINT; both are passed
 // to the dialog as int (UDN_DELTAPOS is UDN_FIRST - 1 = -722).

@@ -164,19 +164,19 @@ void CDialog::AppendSystemMenuItem(unsigned commandId, const std::string& text) 
     Window().AppendSystemMenuItem(commandId, text);
 }
 
-void CDialog::AddCtrlKeyShortcut(char letter, unsigned systemCommand) {
+void CDialog::AddCtrlKeyShortcut(char letter, unsigned systemCommand, bool shift) {
     if ((letter < 'A' || letter > 'Z') && (letter < '0' || letter > '9')) {
         throw FrameworkError(
             std::string("a Ctrl shortcut takes an upper-case letter or a digit, not '") + letter +
             "'");
     }
-    ctrlKeyShortcuts_.emplace_back(letter, systemCommand);
+    ctrlKeyShortcuts_.push_back({letter, shift, systemCommand});
 }
 
-unsigned CDialog::CtrlKeyCommand(char letter) const {
-    for (const auto& shortcut : ctrlKeyShortcuts_) {
-        if (shortcut.first == letter) {
-            return shortcut.second;
+unsigned CDialog::CtrlKeyCommand(char letter, bool shift) const {
+    for (const CtrlKeyShortcut& shortcut : ctrlKeyShortcuts_) {
+        if (shortcut.letter == letter && shortcut.shift == shift) {
+            return shortcut.command;
         }
     }
     return 0;
@@ -205,6 +205,14 @@ ClipboardResult CDialog::SetClipboardText(const std::string& text) {
 ClipboardResult CDialog::GetClipboardText(std::size_t maxSize, std::string& text,
                                           std::size_t& size) {
     return Window().GetClipboardText(maxSize, text, size);
+}
+
+FileDialogChoice CDialog::ShowFileDialog(const FileDialogRequest& request) {
+    return Window().ShowFileDialog(request);
+}
+
+void CDialog::AcceptDroppedFiles() {
+    Window().AcceptDroppedFiles();
 }
 
 DialogWindow& CDialog::Window() const {
@@ -250,6 +258,11 @@ bool CDialog::OnWndMsg(const Message& message, LRESULT* result) {
             break;
         case kWmQueryDragIcon:
             *result = static_cast<LRESULT>((this->*entry->onQueryDragIcon)());
+            break;
+        case kWmDropFiles:
+            if (message.files == nullptr)
+                throw FrameworkError("files dropped without their names");
+            (this->*entry->onDropFiles)(*message.files);
             break;
         default:
             return false;

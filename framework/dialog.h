@@ -76,9 +76,10 @@ class CDialog {
     bool HasSystemMenu() const;
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned commandId, const std::string& text);
-    // Ctrl+letter (an upper-case letter or a digit) sends the system command, while the dialog
-    // is active and the focus is not in an edit control that keeps the letter (EditKeepsCtrlKey).
-    void AddCtrlKeyShortcut(char letter, unsigned systemCommand);
+    // Ctrl+letter (an upper-case letter or a digit), or Ctrl+Shift+letter, sends the system
+    // command, while the dialog is active and the focus is not in an edit control that keeps the
+    // letter (EditKeepsCtrlKey).
+    void AddCtrlKeyShortcut(char letter, unsigned systemCommand, bool shift = false);
     void ShowWindow(bool show);
     bool IsWindowVisible() const;
     bool IsIconic() const;
@@ -86,6 +87,11 @@ class CDialog {
 
     // A message box owned by the dialog; without a caption, the application's name.
     int MessageBox(const std::string& text, const char* caption = nullptr, unsigned flags = kMbOk);
+
+    // The common Open or Save As dialog (DialogWindow::ShowFileDialog).
+    FileDialogChoice ShowFileDialog(const FileDialogRequest& request);
+    // Files dropped on the dialog reach OnDropFiles (ON_WM_DROPFILES) from now on.
+    void AcceptDroppedFiles();
 
     // The clipboard's text (DialogWindow::GetClipboardText).
     ClipboardResult SetClipboardText(const std::string& text);
@@ -99,7 +105,7 @@ class CDialog {
     void AttachWindow(DialogWindow* window) { window_ = window; }
     bool IsRunning() const { return window_ != nullptr; }
     // For backends: the system command of a Ctrl+letter shortcut, 0 for none.
-    unsigned CtrlKeyCommand(char letter) const;
+    unsigned CtrlKeyCommand(char letter, bool shift = false) const;
     // The running window; throws FrameworkError when the dialog is not running.
     DialogWindow& Window() const;
 
@@ -118,6 +124,7 @@ class CDialog {
     void OnSysCommand(unsigned id, LPARAM lParam);
     void OnPaint();
     IconHandle OnQueryDragIcon();
+    void OnDropFiles(const std::vector<std::string>&) {}
     // Asks the backend for its own processing of the message being handled.
     void Default() { defaultRequested_ = true; }
 
@@ -129,7 +136,12 @@ class CDialog {
     CDialog* parent_;
     DialogWindow* window_ = nullptr;
     bool defaultRequested_ = false;
-    std::vector<std::pair<char, unsigned>> ctrlKeyShortcuts_;
+    struct CtrlKeyShortcut {
+        char letter;
+        bool shift;
+        unsigned command;
+    };
+    std::vector<CtrlKeyShortcut> ctrlKeyShortcuts_;
     std::vector<std::pair<int, int>> listKeyRoutes_;  // edit id, list id
     std::vector<std::pair<int, int>> spinKeyRoutes_;  // field id, spin id
     int pageKeySpin_ = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "framework/constants.h"
 #include "framework/win_types.h"
 
@@ -12,6 +15,7 @@ namespace fw {
 //                  notification, index = the row of a list's kNmDblClk (-1 off the rows) or
 //                  the column of its kLvnColumnClick
 //   kWmSysCommand  id = system command, lParam = the message's lParam
+//   kWmDropFiles   files = the Windows paths of the files dropped, in Explorer's order
 //   kWmCreate, kWmInitDialog, kWmPaint, kWmQueryDragIcon: no arguments
 struct Message {
     unsigned message = kWmNull;
@@ -20,6 +24,7 @@ struct Message {
     LPARAM lParam = 0;
     NMUPDOWN* upDown = nullptr;
     int index = -1;
+    const std::vector<std::string>* files = nullptr;
 };
 
 // The notification a click on an up-down control's arrow sends: a proposed change of `delta`,

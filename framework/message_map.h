@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <type_traits>
+#include <vector>
 
 #include "framework/constants.h"
 #include "framework/dialog.h"
@@ -33,6 +35,7 @@ struct MessageMapEntry {
     int (CDialog::*onCreate)() = nullptr;
     void (CDialog::*onSysCommand)(unsigned, LPARAM) = nullptr;
     IconHandle (CDialog::*onQueryDragIcon)() = nullptr;
+    void (CDialog::*onDropFiles)(const std::vector<std::string>&) = nullptr;
 };
 
 struct MessageMap {
@@ -86,6 +89,13 @@ inline MessageMapEntry MakeEntry(unsigned message, IconHandle (CDialog::*fn)()) 
     MessageMapEntry e;
     e.message = message;
     e.onQueryDragIcon = fn;
+    return e;
+}
+inline MessageMapEntry MakeEntry(unsigned message,
+                                 void (CDialog::*fn)(const std::vector<std::string>&)) {
+    MessageMapEntry e;
+    e.message = message;
+    e.onDropFiles = fn;
     return e;
 }
 inline MessageMapEntry EndEntry() {
@@ -162,3 +172,9 @@ inline MessageMapEntry EndEntry() {
     ::fw::detail::MakeEntry(    \
         ::fw::kWmQueryDragIcon, \
         static_cast<::fw::IconHandle (::fw::CDialog::*)()>(&ThisClass::OnQueryDragIcon)),
+// void OnDropFiles(const std::vector<std::string>& paths), once the dialog called
+// AcceptDroppedFiles.
+#define ON_WM_DROPFILES()                                                                          \
+    ::fw::detail::MakeEntry(::fw::kWmDropFiles,                                                    \
+                            static_cast<void (::fw::CDialog::*)(const std::vector<std::string>&)>( \
+                                &ThisClass::OnDropFiles)),

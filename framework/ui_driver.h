@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/backend.h"
 #include "framework/win_types.h"
 
 // Drives dialogs from test scenarios the way a user would: by control id, through the window
@@ -56,6 +57,8 @@ class DialogDriver {
     virtual void ClickRow(int id, int row) = 0;
     // A double-click on a list view's row, which the first click selects (NM_DBLCLK).
     virtual void DoubleClickRow(int id, int row) = 0;
+    // Files dropped on the dialog from Explorer (Windows paths), as one drop.
+    virtual void DropFiles(const std::vector<std::string>& paths) = 0;
     virtual void Close() = 0;  // Esc / close box: IDCANCEL
 
     // Observations.
@@ -88,6 +91,11 @@ class UiDriver {
     virtual void AnswerNextMessageBox(int answer) = 0;
     // Every message box shown so far, in order.
     virtual std::vector<MessageBoxRecord> MessageBoxes() const = 0;
+    // Queues how the user leaves the next common Open or Save As dialog: with this file and
+    // type chosen, or cancelled (an empty path). A file dialog with no answer queued fails.
+    virtual void AnswerNextFileDialog(FileDialogChoice choice) = 0;
+    // Every file dialog shown so far, as it was asked for, in order.
+    virtual std::vector<FileDialogRequest> FileDialogs() const = 0;
 };
 
 }  // namespace fw

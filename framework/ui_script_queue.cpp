@@ -16,6 +16,21 @@ void UiScriptQueue::AnswerNextMessageBox(int answer) {
     answers_.push_back(answer);
 }
 
+void UiScriptQueue::AnswerNextFileDialog(FileDialogChoice choice) {
+    fileAnswers_.push_back(std::move(choice));
+}
+
+FileDialogChoice UiScriptQueue::TakeFileDialogAnswer(const FileDialogRequest& request) {
+    fileDialogs_.push_back(request);
+    if (fileAnswers_.empty()) {
+        throw FrameworkError("the file dialog \"" + request.title +
+                             "\" opened with no answer queued");
+    }
+    FileDialogChoice choice = std::move(fileAnswers_.front());
+    fileAnswers_.pop_front();
+    return choice;
+}
+
 UiDriver::Script UiScriptQueue::TakeScript(int templateId) {
     if (expectations_.empty()) {
         throw FrameworkError("unexpected modal run of dialog " + std::to_string(templateId) +
@@ -53,6 +68,9 @@ std::vector<std::string> UiScriptQueue::Unused() const {
     }
     for (int answer : answers_) {
         unused.push_back("answer " + std::to_string(answer) + " for a message box never shown");
+    }
+    for (const FileDialogChoice& choice : fileAnswers_) {
+        unused.push_back("answer \"" + choice.path + "\" for a file dialog never shown");
     }
     return unused;
 }

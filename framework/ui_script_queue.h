@@ -14,6 +14,7 @@ class UiScriptQueue {
   public:
     void ExpectModal(int templateId, UiDriver::Script script);
     void AnswerNextMessageBox(int answer);
+    void AnswerNextFileDialog(FileDialogChoice choice);
 
     // The script for a modal run of this template. Throws FrameworkError when no script is
     // queued or the next one is for another template.
@@ -21,6 +22,10 @@ class UiScriptQueue {
     // The button that answers a box with these flags: the next queued answer, which must be one
     // of the box's buttons, or else the box's first button.
     int TakeAnswer(const std::string& text, unsigned flags);
+    // The choice that answers a file dialog, recorded with the request. Throws FrameworkError
+    // when none is queued (the dialog would wait for a user forever).
+    FileDialogChoice TakeFileDialogAnswer(const FileDialogRequest& request);
+    const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
 
     // What was queued and never used, described; empty when everything was used.
     std::vector<std::string> Unused() const;
@@ -32,6 +37,8 @@ class UiScriptQueue {
     };
     std::deque<Expectation> expectations_;
     std::deque<int> answers_;
+    std::deque<FileDialogChoice> fileAnswers_;
+    std::vector<FileDialogRequest> fileDialogs_;
 };
 
 // The buttons of a message box's button set (kMbOk, kMbYesNo...), the default one first.

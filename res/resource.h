@@ -11,11 +11,16 @@
 #define IDM_FIND_SHIP 64
 // Find Ship's "Sort by" items: 80 for the first column, then one every 16.
 #define IDM_SORT_BY_COLUMN 80
+// The main dialog's fleets of the player's own, after the sort items' room.
+#define IDM_OPEN_FLEET 160
+#define IDM_SAVE_FLEET_AS 176
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
 #define IDS_COPY_FLEET 103
 #define IDS_PASTE_FLEET 104
 #define IDS_FIND_SHIP 105
+#define IDS_OPEN_FLEET 106
+#define IDS_SAVE_FLEET_AS 107
 #define IDD_KESTRIVAR_DIALOG 102
 #define IDR_MAINFRAME 128
 #define IDD_PICKSHIP 129

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/catalogue_globals.h"
+#include "fleet/fleet_documents.h"
 #include "fleet/fleet_file_codec.h"
 #include "fleet/fleet_text.h"
 #include "fleet/kestrivar_dlg.h"
@@ -19,6 +20,8 @@
 #include "framework/constants.h"
 #include "framework/headless/headless_dialog_driver.h"
 #include "platform/file_primitives.h"
+#include "platform/file_system.h"
+#include "platform/user_folders.h"
 #include "res/resource.h"
 #include "tests/support/temp_dir.h"
 
@@ -50,6 +53,12 @@ std::string FleetBytes(std::initializer_list<FleetSlot> ships) {
 
 class MainDialogFleet : public kvtest::KestrivarDialogTest {
   protected:
+    FleetFileContents DecodedThreeShips() const {
+        FleetFileContents contents;
+        DecodeFleetFile(reinterpret_cast<const unsigned char*>(threeShips.data()),
+                        threeShips.size(), contents);
+        return contents;
+    }
     // Runs the main dialog with its script; `pickers` are the scripts of the Pick Ship dialogs
     // it opens, in order.
     int Run(int vezireZaradud, fw::UiDriver::Script script,
@@ -246,6 +255,69 @@ TEST_P(MainDialogFleet, TheNextStartOffersWhatAnUnfinishedSaveLeft) {
         EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "CV-Kestrel");
         d.Close();
     });
+}
+
+// Fleets of the player's own: Save As in either format, Open whatever the name, Cancel, a drop,
+// and files Load or Paste would refuse; only Save writes the game's file.
+TEST_P(MainDialogFleet, SaveAsAndOpenKeepFleetsOfThePlayersOwn) {
+    WriteFile(machine.FleetFile(), threeShips);
+    const std::string documents = platform::DocumentsFolder();
+    const std::string folder = documents + "\\" + kFleetsFolderName;
+    std::filesystem::remove_all(platform::HostPath(folder));  // a file there would be overwritten
+    std::filesystem::create_directories(platform::HostPath(documents));
+    const std::string text = folder + "\\Campaign.txt";
+    const std::string binary = folder + "\\Arena.flt";
+    const std::string renamed = folder + "\\Renamed.flt";
+    const std::string otherRelease = folder + "\\Old.flt";
+    ui_.AnswerNextFileDialog({text, 1, ""});
+    ui_.AnswerNextFileDialog({binary, 0, ""});
+    ui_.AnswerNextFileDialog({});  // Open, cancelled
+    ui_.AnswerNextFileDialog({text, 0, ""});
+    Run(0, [&](fw::DialogDriver& d) {
+        d.Click(IDC_LOAD);
+        d.SysCommand(IDM_SAVE_FLEET_AS);
+        d.Click(IDC_CLEAR3);
+        d.SysCommand(IDM_SAVE_FLEET_AS);
+        for (int clear : {IDC_CLEAR1, IDC_CLEAR2})
+            d.Click(clear);
+        d.SysCommand(IDM_OPEN_FLEET);
+        EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "0");
+        d.SysCommand(IDM_OPEN_FLEET);
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE3), "Unknown-Ship");
+        EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "221");
+        WriteFile(platform::HostPath(renamed), ReadFile(platform::HostPath(text)));
+        WriteFile(platform::HostPath(otherRelease), fleettest::Le(1) + fleettest::Le(0));
+        for (int clear : {IDC_CLEAR1, IDC_CLEAR2, IDC_CLEAR3})
+            d.Click(clear);
+        for (const std::vector<std::string>& drop :
+             {std::vector<std::string>{binary}, {otherRelease}, {text, binary}}) {
+            d.DropFiles(drop);
+            EXPECT_EQ(d.Text(IDC_SHIP_CODE1), "CV-Kestrel");
+            EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "214");
+        }
+        d.DropFiles({renamed});
+        EXPECT_EQ(d.Text(IDC_TOTAL_BPV), "221");
+        d.DropFiles({binary});  // slot 3 stays, as Load leaves it
+        EXPECT_EQ(d.Text(IDC_SHIP_CODE3), "Unknown-Ship");
+        d.Click(IDC_CLEAR3);
+        d.Click(fw::kIdOk);
+    });
+    EXPECT_EQ(ReadFile(platform::HostPath(binary)),
+              FleetBytes({Ship("CV-Kestrel", 64), Ship("CV-Condor", 150)}));
+    EXPECT_EQ(ReadFile(platform::HostPath(text)), FormatFleetText(DecodedThreeShips(), "\r\n"));
+    EXPECT_EQ(ReadFile(machine.FleetFile()), ReadFile(platform::HostPath(binary)));
+    EXPECT_THAT(Texts(), ::testing::ElementsAre("Could not open " + otherRelease +
+                                                    ":\nKestrivar and Script are incompatible "
+                                                    "releases.",
+                                                kOneFleetAtATimeMessage, kSaved));
+    const std::vector<fw::FileDialogRequest> asked = ui_.FileDialogs();
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_TRUE(asked[0].save);
+    EXPECT_EQ(asked[0].directory, folder);
+    EXPECT_EQ(asked[1].fileName, "Campaign.txt");
+    EXPECT_EQ(asked[1].typeIndex, 1);
+    EXPECT_FALSE(asked[2].save);
+    std::filesystem::remove_all(platform::HostPath(folder));
 }
 
 KV_INSTANTIATE_UI_TEST_SUITE_P(MainDialogFleet);

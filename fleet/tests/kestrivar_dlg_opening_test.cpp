@@ -48,7 +48,7 @@ void ExpectCommonOpening(fw::DialogDriver& d) {
 void ExpectMenuAndIcon(fw::DialogDriver& d) {
     fw::headless::HeadlessDialogDriver& h = AsHeadless(d);
     const std::vector<SystemMenuItem> menu = h.SystemMenu();
-    ASSERT_EQ(menu.size(), 5u);
+    ASSERT_EQ(menu.size(), 8u);
     EXPECT_EQ(menu[0].commandId, 0u);  // a separator
     EXPECT_EQ(menu[1].commandId, static_cast<unsigned>(IDM_ABOUTBOX));
     EXPECT_EQ(menu[1].text, "&About Kestrivar...");
@@ -57,6 +57,8 @@ void ExpectMenuAndIcon(fw::DialogDriver& d) {
     EXPECT_EQ(menu[3].text, "Copy Fleet as &Text\tCtrl+C");
     EXPECT_EQ(menu[4].commandId, static_cast<unsigned>(IDM_PASTE_FLEET));
     EXPECT_EQ(menu[4].text, "&Paste Fleet\tCtrl+V");
+    EXPECT_EQ(menu[6].commandId, static_cast<unsigned>(IDM_OPEN_FLEET));
+    EXPECT_EQ(menu[7].text, "Save Fleet &As...\tCtrl+Shift+S");
     EXPECT_EQ(h.Icon(true), static_cast<fw::IconHandle>(IDR_MAINFRAME));
     EXPECT_EQ(h.Icon(false), static_cast<fw::IconHandle>(IDR_MAINFRAME));
 }

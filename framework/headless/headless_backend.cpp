@@ -91,6 +91,10 @@ void HeadlessBackend::AnswerNextMessageBox(int answer) {
     queue_.AnswerNextMessageBox(answer);
 }
 
+void HeadlessBackend::AnswerNextFileDialog(FileDialogChoice choice) {
+    queue_.AnswerNextFileDialog(std::move(choice));
+}
+
 std::vector<std::string> HeadlessBackend::Unused() const {
     return queue_.Unused();
 }

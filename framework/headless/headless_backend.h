@@ -44,6 +44,8 @@ class HeadlessBackend : public UiBackend, public UiDriver {
     void ExpectModal(int templateId, Script script) override;
     void AnswerNextMessageBox(int answer) override;
     std::vector<MessageBoxRecord> MessageBoxes() const override { return messageBoxes_; }
+    void AnswerNextFileDialog(FileDialogChoice choice) override;
+    std::vector<FileDialogRequest> FileDialogs() const override { return queue_.FileDialogs(); }
 
     // Headless only.
     const ResourceScript& Resources() const { return resources_; }
@@ -60,6 +62,9 @@ class HeadlessBackend : public UiBackend, public UiDriver {
     // For the windows.
     int RecordMessageBox(const std::string& text, const std::string& caption, unsigned flags,
                          int ownerTemplate);
+    FileDialogChoice TakeFileDialogAnswer(const FileDialogRequest& request) {
+        return queue_.TakeFileDialogAnswer(request);
+    }
     // True for the window of the innermost modal run (the only one the user can reach).
     bool IsTopWindow(const HeadlessWindow& window) const;
 

@@ -152,6 +152,18 @@ void HeadlessDialogDriver::ClickRow(int id, int row) {
     window_.SelectRow(id, row);
 }
 
+// Explorer refuses the drop over a window that does not accept files.
+void HeadlessDialogDriver::DropFiles(const std::vector<std::string>& paths) {
+    HeadlessWindow& window = Reachable();
+    if (!window.AcceptsDroppedFiles()) {
+        throw FrameworkError("dialog " + std::to_string(TemplateId()) + " accepts no files");
+    }
+    Message drop;
+    drop.message = kWmDropFiles;
+    drop.files = &paths;
+    window.Send(drop);
+}
+
 void HeadlessDialogDriver::Close() {
     Reachable();
     Command(kIdCancel, kBnClicked);
@@ -167,14 +179,14 @@ void HeadlessDialogDriver::MoveFocus(int id) {
     window_.SetItemFocus(id);
 }
 
-void HeadlessDialogDriver::PressCtrlKey(char letter) {
+void HeadlessDialogDriver::PressCtrlKey(char letter, bool shift) {
     HeadlessWindow& window = Reachable();
     const int focus = window.FocusId();
     if (focus != 0 && window.Control(focus).source->kind == ControlKind::kEdit &&
         EditKeepsCtrlKey(letter)) {
         return;  // the edit's own copy and paste, which this backend does not model
     }
-    const unsigned command = window.Dialog().CtrlKeyCommand(letter);
+    const unsigned command = window.Dialog().CtrlKeyCommand(letter, shift);
     if (command == 0) {
         return;
     }

@@ -29,6 +29,7 @@ class HeadlessDialogDriver : public WindowDialogDriver {
     void ClickRow(int id, int row) override;
     void TypeInList(int id, const std::string& text) override;
     void DoubleClickRow(int id, int row) override;
+    void DropFiles(const std::vector<std::string>& paths) override;
     void Close() override;
 
     int Focus() const override;
@@ -36,9 +37,9 @@ class HeadlessDialogDriver : public WindowDialogDriver {
     // Headless only.
     // The user puts the focus on a control (a click into an edit, Tab to a button).
     void MoveFocus(int id);
-    // Ctrl+letter on the focused control: an edit keeps it for its own text, anywhere else it
-    // chooses the dialog's shortcut command.
-    void PressCtrlKey(char letter);
+    // Ctrl+letter (with Shift held: Ctrl+Shift+letter) on the focused control: an edit keeps
+    // it for its own text, anywhere else it chooses the dialog's shortcut command.
+    void PressCtrlKey(char letter, bool shift = false);
     std::vector<PaintOp> Paint();
     LRESULT QueryDragIcon();
     bool IsIconic() const;

@@ -299,6 +299,10 @@ std::unique_ptr<PaintContext> HeadlessWindow::BeginPaint() {
     return std::make_unique<Painter>(*this);
 }
 
+FileDialogChoice HeadlessWindow::ShowFileDialog(const FileDialogRequest& request) {
+    return backend_.TakeFileDialogAnswer(request);
+}
+
 int HeadlessWindow::ShowMessageBox(const std::string& text, const std::string& caption,
                                    unsigned flags) {
     return backend_.RecordMessageBox(text, caption, flags, source_.id);

@@ -89,6 +89,10 @@ class HeadlessWindow : public DialogWindow {
                                      std::size_t& size) override;
     int ShowMessageBox(const std::string& text, const std::string& caption,
                        unsigned flags) override;
+    // The answer the test queued; a modal run of its own, so the dialog stays where it is.
+    FileDialogChoice ShowFileDialog(const FileDialogRequest& request) override;
+    void AcceptDroppedFiles() override { acceptsFiles_ = true; }
+    bool AcceptsDroppedFiles() const { return acceptsFiles_; }
     void EndDialog(int result) override;
 
     // The modal run (HeadlessBackend).
@@ -146,6 +150,7 @@ class HeadlessWindow : public DialogWindow {
     std::vector<SystemMenuItem> systemMenu_;
     std::vector<PaintOp>* paintOps_ = nullptr;  // the paint in progress
     bool painted_ = false;
+    bool acceptsFiles_ = false;
 };
 
 }  // namespace headless

@@ -1,7 +1,7 @@
 #pragma once
 
-// <windows.h> and the common controls, the same way in every file of the Win32 backend: no
-// min/max macros, no rarely used parts.
+// <windows.h>, the common controls, the common dialogs and file drop, the same way in every file of
+// the Win32 backend: no min/max macros, no rarely used parts.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -9,5 +9,7 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
-// commctrl.h needs windows.h first.
+// commctrl.h, commdlg.h and shellapi.h need windows.h first.
 #include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>

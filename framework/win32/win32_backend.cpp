@@ -1,4 +1,6 @@
 #include "framework/win32/win32_backend.h"
+
+#include <algorithm>
 #include "framework/run_scope.h"
 
 #include <cstdint>
@@ -171,6 +173,63 @@ int Win32Backend::ShowMessageBoxFor(HWND owner, int ownerTemplate, const std::st
         hooks_->MessageBoxClosed(answer);
     }
     return answer;
+}
+
+namespace {
+
+// The filter a common file dialog takes: "description\0patterns\0" for each type, then a NUL.
+std::string FileDialogFilter(const FileDialogRequest& request) {
+    std::string filter;
+    for (const auto& type : request.types) {
+        filter += type.first;
+        filter.push_back('\0');
+        filter += type.second;
+        filter.push_back('\0');
+    }
+    filter.push_back('\0');
+    return filter;
+}
+
+// Longer than any path an ANSI program can open, so that the dialog never refuses a name for
+// the buffer's sake.
+constexpr std::size_t kFileDialogNameSize = 4096;
+
+}  // namespace
+
+FileDialogChoice Win32Backend::ShowFileDialogFor(HWND owner, const FileDialogRequest& request) {
+    if (hooks_ != nullptr) {
+        hooks_->FileDialogOpening(request);
+    }
+    const std::string filter = FileDialogFilter(request);
+    std::vector<char> name(kFileDialogNameSize, '\0');
+    request.fileName.copy(name.data(), std::min(request.fileName.size(), name.size() - 1));
+    const bool typed = request.typeIndex >= 0 &&
+                       static_cast<std::size_t>(request.typeIndex) < request.types.size();
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = request.types.empty() ? nullptr : filter.c_str();
+    dialog.nFilterIndex = typed ? static_cast<DWORD>(request.typeIndex + 1) : 1;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.lpstrInitialDir = request.directory.empty() ? nullptr : request.directory.c_str();
+    dialog.lpstrTitle = request.title.c_str();
+    dialog.lpstrDefExt =
+        request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                   (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL chosen = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    FileDialogChoice choice;
+    if (chosen) {
+        choice.path = name.data();
+        choice.typeIndex = static_cast<int>(dialog.nFilterIndex) - 1;
+    } else if (const DWORD error = CommDlgExtendedError()) {
+        choice.failure = "the system's file dialog failed (error " + std::to_string(error) + ")";
+    }
+    if (hooks_ != nullptr) {
+        hooks_->FileDialogClosed(choice);
+    }
+    return choice;
 }
 
 IconHandle Win32Backend::LoadIconResource(int resourceId) {

@@ -27,6 +27,10 @@ class Win32DriverHooks {
     virtual void MessageBoxOpening(const MessageBoxRecord& box) = 0;
     // After MessageBoxA returned; may throw.
     virtual void MessageBoxClosed(int answer) = 0;
+    // Before the common Open or Save As dialog is shown; throws to refuse it.
+    virtual void FileDialogOpening(const FileDialogRequest& request) = 0;
+    // After it returned; may throw.
+    virtual void FileDialogClosed(const FileDialogChoice& choice) = 0;
 };
 
 // The backend on the real Win32 API: modal runs are DialogBoxParamA on the templates of the
@@ -63,6 +67,9 @@ class Win32Backend : public UiBackend {
     // For the windows: a message box owned by the window (nullptr for none).
     int ShowMessageBoxFor(HWND owner, int ownerTemplate, const std::string& text,
                           const std::string& caption, unsigned flags);
+
+    // For the windows: the common Open or Save As dialog owned by the window.
+    FileDialogChoice ShowFileDialogFor(HWND owner, const FileDialogRequest& request);
 
   private:
     // The owner of a new modal run: its parent's window while that runs, else the innermost

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include <shlobj.h>
+
 #include "framework/constants.h"
 #include "framework/framework_error.h"
 #include "framework/win32/win32_ui_driver.h"
@@ -108,6 +110,32 @@ void Win32DialogDriver::Settle() {
             DispatchMessageA(&msg);
         }
     }
+}
+
+// The drop Explorer hands a window that accepts files: a DROPFILES header and the names, each
+// ended by a NUL, with one more NUL at the end. The window frees it (DragFinish).
+void Win32DialogDriver::DropFiles(const std::vector<std::string>& paths) {
+    HWND dialog = Reachable();
+    if ((GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0) {
+        throw FrameworkError("dialog " + std::to_string(window_.TemplateId()) +
+                             " accepts no files");
+    }
+    std::string names;
+    for (const std::string& path : paths) {
+        names += path;
+        names.push_back('\0');
+    }
+    names.push_back('\0');
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    if (drop == nullptr) {
+        throw FrameworkError("no memory for a drop");
+    }
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = FALSE;
+    names.copy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.size());
+    GlobalUnlock(drop);
+    Act(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
 
 void Win32DialogDriver::Click(int id) {

@@ -33,6 +33,7 @@ class Win32DialogDriver : public WindowDialogDriver {
     void ClickColumnHeader(int id, int column) override;
     void ClickRow(int id, int row) override;
     void DoubleClickRow(int id, int row) override;
+    void DropFiles(const std::vector<std::string>& paths) override;
     void Close() override;
 
     int Focus() const override;

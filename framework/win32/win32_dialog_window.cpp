@@ -156,6 +156,8 @@ INT_PTR Win32DialogWindow::Dispatch(UINT message, WPARAM wParam, ::LPARAM lParam
             return Route(routed);
         case WM_PAINT:
             return Paint();
+        case WM_DROPFILES:
+            return DropFiles(reinterpret_cast<HDROP>(wParam));
         case WM_QUERYDRAGICON: {
             // One of the messages whose result is the dialog procedure's own return value.
             routed.message = kWmQueryDragIcon;
@@ -759,15 +761,16 @@ bool Win32DialogWindow::TranslateShortcut(const MSG& message) {
     if (message.message != WM_KEYDOWN || (!letter && !digit)) {
         return false;
     }
-    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) {
+    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) {
         return false;
     }
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
     ControlKind kind = ControlKind::kStatic;
     if (message.hwnd != hwnd_ && KindOfWindow(message.hwnd, &kind) && kind == ControlKind::kEdit &&
         EditKeepsCtrlKey(static_cast<char>(message.wParam))) {
         return false;  // the edit copies and pastes its own text
     }
-    const unsigned command = dialog_.CtrlKeyCommand(static_cast<char>(message.wParam));
+    const unsigned command = dialog_.CtrlKeyCommand(static_cast<char>(message.wParam), shift);
     if (command == 0) {
         return false;
     }
@@ -805,6 +808,30 @@ bool Win32DialogWindow::TranslateRoutedKey(const MSG& message) {
 int Win32DialogWindow::ShowMessageBox(const std::string& text, const std::string& caption,
                                       unsigned flags) {
     return backend_.ShowMessageBoxFor(hwnd_, templateId_, text, caption, flags);
+}
+
+FileDialogChoice Win32DialogWindow::ShowFileDialog(const FileDialogRequest& request) {
+    return backend_.ShowFileDialogFor(hwnd_, request);
+}
+
+void Win32DialogWindow::AcceptDroppedFiles() {
+    DragAcceptFiles(hwnd_, TRUE);
+}
+
+INT_PTR Win32DialogWindow::DropFiles(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFFu, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        std::vector<char> path(length + 1, '\0');
+        DragQueryFileA(drop, i, path.data(), length + 1);
+        paths.emplace_back(path.data());
+    }
+    DragFinish(drop);
+    Message routed;
+    routed.message = kWmDropFiles;
+    routed.files = &paths;
+    return Route(routed);
 }
 
 void Win32DialogWindow::EndDialog(int result) {

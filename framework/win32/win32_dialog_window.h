@@ -67,6 +67,8 @@ class Win32DialogWindow : public DialogWindow {
                                      std::size_t& size) override;
     int ShowMessageBox(const std::string& text, const std::string& caption,
                        unsigned flags) override;
+    FileDialogChoice ShowFileDialog(const FileDialogRequest& request) override;
+    void AcceptDroppedFiles() override;
     void EndDialog(int result) override;
 
     // A key going to this dialog or one of its controls, seen by the modal loop's message filter
@@ -111,6 +113,8 @@ class Win32DialogWindow : public DialogWindow {
     INT_PTR Route(const Message& message);
     INT_PTR Notify(::LPARAM lParam);
     INT_PTR Paint();
+    // Takes the names out of the drop (and frees it), then routes them.
+    INT_PTR DropFiles(HDROP drop);
     void Fail(std::exception_ptr failure);
     HWND ComboBox(int id) const;
     HWND ListView(int id) const;

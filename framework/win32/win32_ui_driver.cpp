@@ -14,6 +14,11 @@ Win32UiDriver* g_driver = nullptr;
 
 // Id of the static that holds a message box's text.
 constexpr int kMessageBoxTextId = 0xFFFF;
+// Controls of the common file dialogs (dlgs.h): the file types, the file name as an edit or as
+// an editable combo box.
+constexpr int kFileTypesId = 0x470;      // cmb1
+constexpr int kFileNameEditId = 0x480;   // edt1
+constexpr int kFileNameComboId = 0x47C;  // cmb13
 
 std::string TextOf(HWND window) {
     char text[1024] = {};
@@ -103,6 +108,49 @@ void Win32UiDriver::RunEnded(int) {
     ThrowIfWatchdogFired();
 }
 
+void Win32UiDriver::AnswerNextFileDialog(FileDialogChoice choice) {
+    queue_.AnswerNextFileDialog(std::move(choice));
+}
+
+void Win32UiDriver::FileDialogOpening(const FileDialogRequest& request) {
+    Activity();
+    fileAnswer_ = queue_.TakeFileDialogAnswer(request);
+    fileDialog_ = nullptr;
+    fileDialogOpen_ = true;
+}
+
+void Win32UiDriver::FileDialogClosed(const FileDialogChoice& choice) {
+    fileDialogOpen_ = false;
+    Activity();
+    ThrowIfWatchdogFired();
+    if (fileDialog_ == nullptr) {
+        throw FrameworkError("the file dialog never appeared (" + choice.failure + ")");
+    }
+    if (choice.path.empty() != fileAnswer_.path.empty()) {
+        throw FrameworkError("the file dialog answered \"" + fileAnswer_.path + "\" returned \"" +
+                             choice.path + "\"");
+    }
+}
+
+void Win32UiDriver::FileDialogActivated(HWND window) {
+    fileDialog_ = window;
+    if (fileAnswer_.path.empty()) {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return;
+    }
+    HWND types = GetDlgItem(window, kFileTypesId);
+    SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(fileAnswer_.typeIndex), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(kFileTypesId, CBN_SELCHANGE),
+                 reinterpret_cast<::LPARAM>(types));
+    HWND name = GetDlgItem(window, kFileNameEditId);
+    if (name == nullptr) {
+        name = GetDlgItem(window, kFileNameComboId);
+    }
+    SetWindowTextA(name, fileAnswer_.path.c_str());
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<::LPARAM>(GetDlgItem(window, IDOK)));
+}
+
 void Win32UiDriver::MessageBoxOpening(const MessageBoxRecord& box) {
     Activity();
     const int answer = queue_.TakeAnswer(box.text, box.flags);
@@ -146,6 +194,11 @@ void Win32UiDriver::MessageBoxClosed(int answer) {
 // A message box is a dialog-class window with its text in the static 0xFFFF that is none of the
 // running dialogs (whose labels may have the id 0xFFFF as well).
 void Win32UiDriver::BoxActivated(HWND window) {
+    if (fileDialogOpen_ && fileDialog_ == nullptr && IsDialogClass(window) &&
+        !backend_.IsRunningDialog(window) && GetDlgItem(window, kFileTypesId) != nullptr) {
+        FileDialogActivated(window);
+        return;
+    }
     if (!boxOpen_ || box_.window != nullptr || !IsDialogClass(window) ||
         backend_.IsRunningDialog(window)) {
         return;
@@ -179,6 +232,9 @@ void Win32UiDriver::WatchdogTick() {
 }
 
 std::string Win32UiDriver::Waiting() const {
+    if (fileDialogOpen_) {
+        return "the file dialog stayed open";
+    }
     if (boxOpen_) {
         return "the message box \"" + box_.record.text + "\" stayed open";
     }

@@ -22,6 +22,8 @@ namespace win32 {
 // - Message boxes are real MessageBoxA windows. The backend tells the driver about each one
 //   before and after; a thread CBT hook sees the box being activated and posts the scripted
 //   answer (default: its first button) as the button's WM_COMMAND.
+// - The common Open and Save As dialogs are real too: the same hook sees one activated and
+//   types the queued file's name, chooses its type and presses the dialog's button.
 // - A watchdog (a thread timer, served by every modal loop) posts WM_QUIT when nothing has
 //   happened for a while: every modal loop then ends, the runs fail with a FrameworkError that
 //   says what was left waiting, and a broken test never blocks.
@@ -41,6 +43,8 @@ class Win32UiDriver : public UiDriver, private Win32DriverHooks {
     void ExpectModal(int templateId, Script script) override;
     void AnswerNextMessageBox(int answer) override;
     std::vector<MessageBoxRecord> MessageBoxes() const override { return messageBoxes_; }
+    void AnswerNextFileDialog(FileDialogChoice choice) override;
+    std::vector<FileDialogRequest> FileDialogs() const override { return queue_.FileDialogs(); }
 
     // What was queued and never used (scripts, answers), described; empty when all was used.
     std::vector<std::string> Unused() const;
@@ -66,10 +70,15 @@ class Win32UiDriver : public UiDriver, private Win32DriverHooks {
     void RunEnded(int templateId) override;
     void MessageBoxOpening(const MessageBoxRecord& box) override;
     void MessageBoxClosed(int answer) override;
+    void FileDialogOpening(const FileDialogRequest& request) override;
+    void FileDialogClosed(const FileDialogChoice& choice) override;
 
     static ::LRESULT CALLBACK CbtHook(int code, WPARAM wParam, ::LPARAM lParam);
     static void CALLBACK WatchdogTimer(HWND, UINT, UINT_PTR, DWORD);
     void BoxActivated(HWND window);
+    // Types the queued file's name into the file dialog, chooses its type and presses Open or
+    // Save (or Cancel), as a user would.
+    void FileDialogActivated(HWND window);
     void WatchdogTick();
     std::string Waiting() const;
     // Throws the watchdog's failure, if it fired; once everything it interrupted has unwound,
@@ -88,6 +97,9 @@ class Win32UiDriver : public UiDriver, private Win32DriverHooks {
     std::vector<MessageBoxRecord> messageBoxes_;
     bool boxOpen_ = false;
     OpenBox box_;
+    bool fileDialogOpen_ = false;
+    HWND fileDialog_ = nullptr;
+    FileDialogChoice fileAnswer_;
 };
 
 }  // namespace win32

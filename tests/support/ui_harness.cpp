@@ -99,6 +99,14 @@ void UiHarness::AnswerNextMessageBox(int answer) {
     ui_->Driver().AnswerNextMessageBox(answer);
 }
 
+void UiHarness::AnswerNextFileDialog(fw::FileDialogChoice choice) {
+    ui_->Driver().AnswerNextFileDialog(std::move(choice));
+}
+
+std::vector<fw::FileDialogRequest> UiHarness::FileDialogs() const {
+    return ui_->Driver().FileDialogs();
+}
+
 std::vector<fw::MessageBoxRecord> UiHarness::MessageBoxes() const {
     return ui_->Driver().MessageBoxes();
 }

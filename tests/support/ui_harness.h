@@ -66,6 +66,8 @@ class UiHarness : public fw::UiDriver {
     void ExpectModal(int templateId, Script script) override;
     void AnswerNextMessageBox(int answer) override;
     std::vector<fw::MessageBoxRecord> MessageBoxes() const override;
+    void AnswerNextFileDialog(fw::FileDialogChoice choice) override;
+    std::vector<fw::FileDialogRequest> FileDialogs() const override;
 
     // What was queued and never used, described; empty when all was used.
     std::vector<std::string> Unused() const;
