@@ -386,7 +386,6 @@ void CKestrivarDlg::OnSaveFleetAs() {
     for (const FleetFileType& type : kFleetFileTypes)
         request.types.emplace_back(type.description, std::string("*.") + type.extension);
     request.typeIndex = static_cast<int>(last);
-    request.defaultExtension = kFleetFileTypes[request.typeIndex].extension;
     request.directory = FleetDialogFolder();
     request.fileName = m_fleetDocument.substr(m_fleetDocument.find_last_of('\\') + 1);
     const fw::FileDialogChoice choice = ShowFileDialog(request);

@@ -58,10 +58,7 @@ struct FileDialogRequest {
     // The types offered, each a description ("Fleet files (*.flt)") and the patterns of its
     // files ("*.flt", "*.flt;*.txt").
     std::vector<std::pair<std::string, std::string>> types;
-    int typeIndex = 0;  // the type chosen at first
-    // Save As: the extension a name typed without one gets ("flt"); the dialog takes the chosen
-    // type's when the user changes the type.
-    std::string defaultExtension;
+    int typeIndex = 0;      // the type chosen at first
     std::string directory;  // where the dialog starts (a Windows path); empty: the system's choice
     std::string fileName;   // the name it offers at first
 };

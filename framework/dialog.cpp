@@ -3,6 +3,7 @@
 #include "framework/afx.h"
 #include "framework/data_exchange.h"
 #include "framework/framework_error.h"
+#include "platform/file_presence.h"
 
 #pragma push_macro("MessageBox")
 #undef MessageBox
@@ -207,8 +208,39 @@ ClipboardResult CDialog::GetClipboardText(std::size_t maxSize, std::string& text
     return Window().GetClipboardText(maxSize, text, size);
 }
 
+namespace {
+
+// The extension of a type's first pattern ("*.txt;*.text": "txt"); empty for "*.*" or none.
+std::string TypeExtension(const FileDialogRequest& request, int typeIndex) {
+    if (typeIndex < 0 || static_cast<std::size_t>(typeIndex) >= request.types.size())
+        return std::string();
+    const std::string& patterns = request.types[static_cast<std::size_t>(typeIndex)].second;
+    const std::string first = patterns.substr(0, patterns.find(';'));
+    if (first.compare(0, 2, "*.") != 0 || first.find_first_of("*?", 2) != std::string::npos)
+        return std::string();
+    return first.substr(2);
+}
+
+}  // namespace
+
 FileDialogChoice CDialog::ShowFileDialog(const FileDialogRequest& request) {
-    return Window().ShowFileDialog(request);
+    FileDialogRequest asked = request;
+    for (;;) {
+        FileDialogChoice choice = Window().ShowFileDialog(asked);
+        const std::size_t nameStart = choice.path.find_last_of("\\/") + 1;
+        const std::string extension = TypeExtension(asked, choice.typeIndex);
+        if (!asked.save || choice.path.empty() || extension.empty() ||
+            choice.path.find('.', nameStart) != std::string::npos)
+            return choice;
+        choice.path += "." + extension;
+        const std::string name = choice.path.substr(nameStart);
+        if (!platform::FileExists(choice.path) ||
+            MessageBox(name + " already exists.\nDo you want to replace it?", asked.title.c_str(),
+                       kMbYesNo | kMbIconExclamation) == kIdYes)
+            return choice;
+        asked.fileName = name;
+        asked.typeIndex = choice.typeIndex;
+    }
 }
 
 void CDialog::AcceptDroppedFiles() {

@@ -88,7 +88,10 @@ class CDialog {
     // A message box owned by the dialog; without a caption, the application's name.
     int MessageBox(const std::string& text, const char* caption = nullptr, unsigned flags = kMbOk);
 
-    // The common Open or Save As dialog (DialogWindow::ShowFileDialog).
+    // The common Open or Save As dialog (DialogWindow::ShowFileDialog). In Save As a name typed
+    // without an extension gets the chosen type's, whatever the system's dialog would add, and
+    // a file of that name is asked about as the dialog asks about the name typed (No shows the
+    // dialog again).
     FileDialogChoice ShowFileDialog(const FileDialogRequest& request);
     // Files dropped on the dialog reach OnDropFiles (ON_WM_DROPFILES) from now on.
     void AcceptDroppedFiles();

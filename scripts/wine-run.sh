@@ -19,13 +19,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       wineboot -i >/dev/null 2>&1 || true
       wineserver -w
-      # Wine links the user's Documents, Desktop and the like to the home directory. A private
-      # prefix keeps them inside, so that nothing a program saves there lands in the home.
-      for link in "$WINEPREFIX"/drive_c/users/*/*; do
-        if [ -L "$link" ]; then
-          rm -f "$link" && mkdir -p "$link"
-        fi
-      done
+      "$here/wine-sandbox.sh" "$WINEPREFIX"
     fi
   ) 9>"$WINEPREFIX.lock"
 fi

@@ -269,14 +269,18 @@ TEST_P(MainDialogFleet, SaveAsAndOpenKeepFleetsOfThePlayersOwn) {
     const std::string binary = folder + "\\Arena.flt";
     const std::string renamed = folder + "\\Renamed.flt";
     const std::string otherRelease = folder + "\\Old.flt";
-    ui_.AnswerNextFileDialog({text, 1, ""});
+    ui_.AnswerNextFileDialog({folder + "\\Campaign", 1, ""});  // the type's extension added
     ui_.AnswerNextFileDialog({binary, 0, ""});
+    ui_.AnswerNextFileDialog({folder + "\\Arena", 0, ""});  // a name taken: not replaced
+    ui_.AnswerNextMessageBox(fw::kIdNo);
+    ui_.AnswerNextFileDialog({});  // the dialog again, cancelled
     ui_.AnswerNextFileDialog({});  // Open, cancelled
     ui_.AnswerNextFileDialog({text, 0, ""});
     Run(0, [&](fw::DialogDriver& d) {
         d.Click(IDC_LOAD);
         d.SysCommand(IDM_SAVE_FLEET_AS);
         d.Click(IDC_CLEAR3);
+        d.SysCommand(IDM_SAVE_FLEET_AS);
         d.SysCommand(IDM_SAVE_FLEET_AS);
         for (int clear : {IDC_CLEAR1, IDC_CLEAR2})
             d.Click(clear);
@@ -306,17 +310,20 @@ TEST_P(MainDialogFleet, SaveAsAndOpenKeepFleetsOfThePlayersOwn) {
               FleetBytes({Ship("CV-Kestrel", 64), Ship("CV-Condor", 150)}));
     EXPECT_EQ(ReadFile(platform::HostPath(text)), FormatFleetText(DecodedThreeShips(), "\r\n"));
     EXPECT_EQ(ReadFile(machine.FleetFile()), ReadFile(platform::HostPath(binary)));
-    EXPECT_THAT(Texts(), ::testing::ElementsAre("Could not open " + otherRelease +
+    EXPECT_THAT(Texts(), ::testing::ElementsAre("Arena.flt already exists.\nDo you want to "
+                                                "replace it?",
+                                                "Could not open " + otherRelease +
                                                     ":\nKestrivar and Script are incompatible "
                                                     "releases.",
                                                 kOneFleetAtATimeMessage, kSaved));
     const std::vector<fw::FileDialogRequest> asked = ui_.FileDialogs();
-    ASSERT_EQ(asked.size(), 4u);
+    ASSERT_EQ(asked.size(), 6u);
     EXPECT_TRUE(asked[0].save);
     EXPECT_EQ(asked[0].directory, folder);
     EXPECT_EQ(asked[1].fileName, "Campaign.txt");
     EXPECT_EQ(asked[1].typeIndex, 1);
-    EXPECT_FALSE(asked[2].save);
+    EXPECT_EQ(asked[3].fileName, "Arena.flt");
+    EXPECT_FALSE(asked[4].save);
     std::filesystem::remove_all(platform::HostPath(folder));
 }
 

@@ -58,7 +58,7 @@ void ExpectMenuAndIcon(fw::DialogDriver& d) {
     EXPECT_EQ(menu[4].commandId, static_cast<unsigned>(IDM_PASTE_FLEET));
     EXPECT_EQ(menu[4].text, "&Paste Fleet\tCtrl+V");
     EXPECT_EQ(menu[6].commandId, static_cast<unsigned>(IDM_OPEN_FLEET));
-    EXPECT_EQ(menu[7].text, "Save Fleet &As...\tCtrl+Shift+S");
+    EXPECT_EQ(menu[7].text, "Sa&ve Fleet As...\tCtrl+Shift+S");
     EXPECT_EQ(h.Icon(true), static_cast<fw::IconHandle>(IDR_MAINFRAME));
     EXPECT_EQ(h.Icon(false), static_cast<fw::IconHandle>(IDR_MAINFRAME));
 }

@@ -214,8 +214,6 @@ FileDialogChoice Win32Backend::ShowFileDialogFor(HWND owner, const FileDialogReq
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.lpstrInitialDir = request.directory.empty() ? nullptr : request.directory.c_str();
     dialog.lpstrTitle = request.title.c_str();
-    dialog.lpstrDefExt =
-        request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
                    (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL chosen = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);

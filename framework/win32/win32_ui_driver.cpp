@@ -132,16 +132,35 @@ void Win32UiDriver::FileDialogClosed(const FileDialogChoice& choice) {
     }
 }
 
+// The dialog fills its controls from messages of its own after it is activated: the answer
+// waits for a timer, which comes once the dialog's queue is empty.
 void Win32UiDriver::FileDialogActivated(HWND window) {
     fileDialog_ = window;
+    answerTimer_ = SetTimer(nullptr, 0, 1, &Win32UiDriver::FileDialogAnswerTimer);
+}
+
+void CALLBACK Win32UiDriver::FileDialogAnswerTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (g_driver != nullptr && g_driver->answerTimer_ == timer) {
+        g_driver->answerTimer_ = 0;
+        g_driver->AnswerFileDialog(g_driver->fileDialog_);
+    }
+}
+
+void Win32UiDriver::AnswerFileDialog(HWND window) {
     if (fileAnswer_.path.empty()) {
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return;
     }
     HWND types = GetDlgItem(window, kFileTypesId);
-    SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(fileAnswer_.typeIndex), 0);
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(kFileTypesId, CBN_SELCHANGE),
-                 reinterpret_cast<::LPARAM>(types));
+    if (SendMessageA(types, CB_GETCURSEL, 0, 0) != fileAnswer_.typeIndex) {
+        SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(fileAnswer_.typeIndex), 0);
+        // What the list sends when the user chooses an item; the dialog acts on the second.
+        for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK}) {
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(kFileTypesId, code),
+                         reinterpret_cast<::LPARAM>(types));
+        }
+    }
     HWND name = GetDlgItem(window, kFileNameEditId);
     if (name == nullptr) {
         name = GetDlgItem(window, kFileNameComboId);

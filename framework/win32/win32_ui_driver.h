@@ -79,6 +79,8 @@ class Win32UiDriver : public UiDriver, private Win32DriverHooks {
     // Types the queued file's name into the file dialog, chooses its type and presses Open or
     // Save (or Cancel), as a user would.
     void FileDialogActivated(HWND window);
+    static void CALLBACK FileDialogAnswerTimer(HWND, UINT, UINT_PTR timer, DWORD);
+    void AnswerFileDialog(HWND window);
     void WatchdogTick();
     std::string Waiting() const;
     // Throws the watchdog's failure, if it fired; once everything it interrupted has unwound,
@@ -99,6 +101,7 @@ class Win32UiDriver : public UiDriver, private Win32DriverHooks {
     OpenBox box_;
     bool fileDialogOpen_ = false;
     HWND fileDialog_ = nullptr;
+    UINT_PTR answerTimer_ = 0;
     FileDialogChoice fileAnswer_;
 };
 

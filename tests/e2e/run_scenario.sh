@@ -121,6 +121,7 @@ make_pristine() {
       wine regedit /S "$(windows_path "$work/virtual-desktop.reg")" >>"$work/pristine-prefix.log" 2>&1
       wineserver -w
       [ -f "$pristine/system.reg" ] || { echo "wineboot made no prefix" >&2; exit 1; }
+      "$root/scripts/wine-sandbox.sh" "$pristine"
       touch "$pristine/.kv-ready"
     fi
   ) 9>"$work/pristine-prefix.lock"
