@@ -5,12 +5,15 @@
 // records as that count places, zero beyond them; the text written for what was read (with LF
 // and with CR LF line ends) reads back to the same count and records, and writing those again
 // gives the same text. For the file: whatever a Load takes from it goes to text and back (LF
-// and CR LF) to the same count, and to the file Save writes after that Load, byte for byte.
+// and CR LF) to the same count, and to the file Save writes after that Load, byte for byte. And
+// as Open Fleet reads a file of the player's own (CheckOpen).
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "fleet/fleet_documents.h"
 #include "fleet/fleet_file_codec.h"
 #include "fleet/fleet_text.h"
 #include "fuzz/support/require.h"
@@ -66,10 +69,40 @@ void CheckFile(const uint8_t* data, size_t size) {
     }
 }
 
+// Open of the bytes as a file of the player's own: it reads them as the reader of the format it
+// tells reads them; and whatever it takes, Save As writes in either format a file that it tells
+// to be of that format and reads back to the same fleet.
+void CheckOpen(const uint8_t* data, size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    FleetFileContents opened;
+    std::string why;
+    const bool accepted = ReadFleetDocument(bytes, opened, why);
+    FleetFileContents read;
+    std::string error;
+    if (FleetFormatOf(bytes) == FleetFormat::kFleetText)
+        Require(bytes.empty() || accepted == ParseFleetText(bytes, read, error),
+                "Open takes a text as Paste does");
+    else
+        Require(accepted == (DecodeFleetFile(data, size, read) == FleetFileKind::kFleet),
+                "Open takes a file as Load does");
+    if (!accepted)
+        return;
+    const std::array<SlotState, 3> slots = SlotsLoadedFrom(opened);
+    for (FleetFormat format : {FleetFormat::kFleetFile, FleetFormat::kFleetText}) {
+        const std::string saved = FleetDocumentBytes(format, slots);
+        Require(FleetFormatOf(saved) == format, "a fleet saved as one format opens as it");
+        FleetFileContents back;
+        Require(ReadFleetDocument(saved, back, why) &&
+                    FleetDocumentBytes(format, SlotsLoadedFrom(back)) == saved,
+                "a fleet saved opens to the same fleet");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckText(data, size);
     CheckFile(data, size);
+    CheckOpen(data, size);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "fleet/fleet_documents.h"
 #include "fleet/fleet_file.h"
 #include "fleet/fleet_file_codec.h"
 #include "fleet/fleet_text.h"
@@ -149,6 +150,14 @@ bool ReadFleetBytes(const std::optional<std::string>& file, std::string& shownPa
     bytes.resize(got);
     if (failed) {
         error = "cannot read the fleet file " + shownPath;
+        return false;
+    }
+    // A fleet kept as text (Save Fleet As) read as the game's bytes would be a release of
+    // nonsense; the text has a command of its own.
+    if (!bytes.empty() &&
+        FleetFormatOf(std::string(bytes.begin(), bytes.end())) == FleetFormat::kFleetText) {
+        error = shownPath + " is text, not a fleet file; kvtool import " + shownPath +
+                " writes a fleet's text to one";
         return false;
     }
     return true;

@@ -474,6 +474,10 @@ TEST(KvtoolExportImport, TextAndBackGiveTheSameFileAndRefusalsChangeNothing) {
         << tooLong.err;
     EXPECT_EQ(testsupport::ReadFile(dir / "copy.flt"), saved);
 
+    const KvtoolRun text = Kvtool({"export", dir / "bad.txt"});
+    EXPECT_EQ(text.status, kExitError);
+    EXPECT_NE(text.err.find("bad.txt is text, not a fleet file; kvtool import "), std::string::npos)
+        << text.err;
     testsupport::WriteFile(dir / "other.flt", FleetBytes(3, 0, {}));
     const KvtoolRun other = Kvtool({"export", dir / "other.flt"});
     EXPECT_EQ(other.status, kExitError);
