@@ -1,11 +1,5 @@
 #include "platform/user_folders.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 // shlobj.h needs windows.h first.
 #include <shlobj.h>
