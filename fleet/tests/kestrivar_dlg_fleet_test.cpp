@@ -449,6 +449,23 @@ TEST_F(MainDialogClipboard, CopyPutsWhatSaveWouldWriteOnTheClipboard) {
     });
 }
 
+// Ctrl+O opens a fleet, Ctrl+Shift+S saves it as; Ctrl+S alone is no shortcut.
+TEST_F(MainDialogClipboard, ShortcutsOpenTheFileDialogs) {
+    ui_.AnswerNextFileDialog({});
+    ui_.AnswerNextFileDialog({});
+    Run(0, [](fw::DialogDriver& d) {
+        fw::headless::HeadlessDialogDriver& h = fw::headless::AsHeadless(d);
+        h.PressCtrlKey('S');
+        h.PressCtrlKey('S', true);
+        h.PressCtrlKey('O');
+        d.Close();
+    });
+    const std::vector<fw::FileDialogRequest> asked = ui_.FileDialogs();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].title, "Save Fleet As");
+    EXPECT_EQ(asked[1].title, "Open Fleet");
+}
+
 // Paste follows Load: the slots the count reaches, the total, the visibility rules; nothing
 // written, and a text that is no fleet changes nothing. Ctrl+V in an edit is the edit's.
 TEST_F(MainDialogClipboard, PasteFillsTheSlotsAsLoadDoes) {

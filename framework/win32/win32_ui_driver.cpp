@@ -156,7 +156,7 @@ void Win32UiDriver::AnswerFileDialog(HWND window) {
     if (SendMessageA(types, CB_GETCURSEL, 0, 0) != fileAnswer_.typeIndex) {
         SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(fileAnswer_.typeIndex), 0);
         // What the list sends when the user chooses an item; the dialog acts on the second.
-        for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK}) {
+        for (int code : {CBN_SELCHANGE, CBN_SELENDOK}) {
             SendMessageA(window, WM_COMMAND, MAKEWPARAM(kFileTypesId, code),
                          reinterpret_cast<::LPARAM>(types));
         }

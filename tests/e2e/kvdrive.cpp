@@ -46,6 +46,7 @@ const char kUsage[] =
     "  select ID N                      expect-msgbox TEXT [CAPTION]  press OK|Cancel|Yes|No|...\n"
     "  expect-no-window WIN             wait-exit [MS]                screenshot NAME\n"
     "  ctrl-key LETTER                  open-system-menu              menu-key LETTER\n"
+    "  ctrl-shift-key LETTER\n"
     "  expect-clipboard TEXT            keys TEXT                     key Up|Down|Enter|...\n"
     "  click-column ID INDEX            mark                          elapsed LABEL MS\n";
 
@@ -154,7 +155,10 @@ class Driver {
                 Screenshot(step.text);
                 return;
             case Kind::kCtrlKey:
-                CtrlKey(step.text[0]);
+                CtrlKey(step.text[0], false);
+                return;
+            case Kind::kCtrlShiftKey:
+                CtrlKey(step.text[0], true);
                 return;
             case Kind::kOpenSystemMenu:
                 OpenSystemMenu();
@@ -473,9 +477,13 @@ class Driver {
     }
 
     // Real key presses: Ctrl down, the letter down and up, Ctrl up.
-    void CtrlKey(char letter) {
+    void CtrlKey(char letter, bool shift) {
         HWND window = ForegroundWindow();
-        PressTogether({VK_CONTROL, static_cast<WORD>(letter)});
+        if (shift) {
+            PressTogether({VK_CONTROL, VK_SHIFT, static_cast<WORD>(letter)});
+        } else {
+            PressTogether({VK_CONTROL, static_cast<WORD>(letter)});
+        }
         Settle(window);
     }
 

@@ -386,6 +386,10 @@ class StepParser {
             step.kind = Kind::kCtrlKey;
             return Arity(1, 1, "ctrl-key LETTER") && Letter(1, step.text);
         }
+        if (name == "ctrl-shift-key") {
+            step.kind = Kind::kCtrlShiftKey;
+            return Arity(1, 1, "ctrl-shift-key LETTER") && Letter(1, step.text);
+        }
         if (name == "open-system-menu") {
             step.kind = Kind::kOpenSystemMenu;
             return Arity(0, 0, "open-system-menu");

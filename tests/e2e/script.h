@@ -28,6 +28,7 @@ enum class Kind {
     kWaitExit,
     kScreenshot,
     kCtrlKey,
+    kCtrlShiftKey,
     kOpenSystemMenu,
     kMenuKey,
     kExpectClipboard,
@@ -55,7 +56,7 @@ struct Step {
     int id = 0;
     long number = 0;    // timeout, index, repeat count, button id
     bool flag = false;  // yes/no, forward/back; whether the optional argument was given
-    std::string text;   // also the letter of ctrl-key and menu-key
+    std::string text;   // also the letter of ctrl-key, ctrl-shift-key and menu-key
     std::string caption;
     bool hasCaption = false;
 };
