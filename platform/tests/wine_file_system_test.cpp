@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/user_folders.h"
 #include "tests/support/wine_prefix.h"
 
 namespace {
@@ -113,6 +114,25 @@ TEST_F(WineFileSystem, OpenFileReadsAndCreatesFiles) {
     EXPECT_EQ(ReadFile(driveC_ + "/Games/New.FLT"), "new");
 
     EXPECT_EQ(platform::OpenFile("C:\\No Such Folder\\x.flt", "wb"), nullptr);
+}
+
+// The user's Documents as the prefix's user.reg names it, else where Wine makes it; a folder is
+// made once and found there afterwards.
+TEST_F(WineFileSystem, DocumentsComeFromUserRegAndFoldersAreMadeOnce) {
+    testsupport::ScopedEnvironmentVariable user("USER", std::string("pilot"));
+    EXPECT_EQ(platform::DocumentsFolder(), "C:\\users\\pilot\\Documents");
+    WriteFile(
+        prefix_.path() + "/user.reg",
+        "WINE REGISTRY Version 2\n\n"
+        "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders] 1\n"
+        "\"Personal\"=\"C:\\\\users\\\\pilot\\\\My Documents\"\n");
+    EXPECT_EQ(platform::DocumentsFolder(), "C:\\users\\pilot\\My Documents");
+    EXPECT_FALSE(platform::CreateFolder("C:\\users\\pilot\\Fleets"));  // no parent
+    fs::create_directories(driveC_ + "/users/pilot");
+    EXPECT_TRUE(platform::CreateFolder("C:\\users\\pilot\\Fleets"));
+    EXPECT_TRUE(platform::CreateFolder("C:\\Users\\Pilot\\FLEETS"));
+    EXPECT_TRUE(fs::is_directory(driveC_ + "/users/pilot/Fleets"));
+    EXPECT_FALSE(platform::CreateFolder("C:\\Kestrivar.FLT"));  // a file is there
 }
 
 }  // namespace
