@@ -15,8 +15,11 @@ namespace {
 // The title line's first word, which a fleet's text starts with after blank space, an editor's
 // UTF-8 mark or a forum's quoting marks.
 constexpr char kTextStart[] = "kestrivar";
-// The part of a file whose zero bytes tell binary numbers from text: the release and the count.
+// The part of a file whose control bytes tell binary numbers (the release and the count, or
+// another binary format) from text.
 constexpr size_t kHeaderBytes = 8;
+// The highest number Open takes for the release of a fleet file from another version.
+constexpr uint32_t kHighestReleaseNumber = 15;
 
 bool StartsLikeFleetText(const std::string& bytes) {
     size_t at = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
@@ -55,8 +58,12 @@ FleetFormat FleetFormatOf(const std::string& bytes) {
         return FleetFormat::kFleetFile;
     if (StartsLikeFleetText(bytes) || StartsLikeUtf16Text(bytes))
         return FleetFormat::kFleetText;
-    return bytes.substr(0, kHeaderBytes).find('\0') != std::string::npos ? FleetFormat::kFleetFile
-                                                                         : FleetFormat::kFleetText;
+    for (size_t i = 0; i < std::min(bytes.size(), kHeaderBytes); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n')
+            return FleetFormat::kFleetFile;
+    }
+    return FleetFormat::kFleetText;
 }
 
 FleetFormat FleetFormatForName(const std::string& path, FleetFormat chosen) {
@@ -92,9 +99,16 @@ bool ReadFleetDocument(const std::string& bytes, FleetFileContents& contents, st
             why =
                 "the file is too short to be a fleet (" + std::to_string(bytes.size()) + " bytes)";
             return false;
-        case FleetFileKind::kOtherRelease:
-            why = kIncompatibleReleaseMessage;
+        case FleetFileKind::kOtherRelease: {
+            // Releases count from 1; a larger number is the start of some other kind of file (a
+            // picture, an archive, a shortcut dropped by mistake), not a release.
+            const uint32_t release =
+                ReadLittleEndian32(reinterpret_cast<const unsigned char*>(bytes.data()));
+            why = release >= 1 && release <= kHighestReleaseNumber
+                      ? kIncompatibleReleaseMessage
+                      : "the file is neither a fleet file nor a fleet's text";
             return false;
+        }
         case FleetFileKind::kFleet:
             break;
     }
@@ -106,7 +120,9 @@ bool OpenFleetDocument(const std::string& windowsPath, FleetFileContents& conten
                        std::string& why) {
     FILE* file = platform::OpenFile(windowsPath, "rb");
     if (file == nullptr) {
-        why = "the file could not be opened for reading";
+        why =
+            "the file could not be opened for reading (it may have been moved, or another "
+            "program may hold it open)";
         return false;
     }
     // One byte past the longest text is enough to tell that a text is too long.

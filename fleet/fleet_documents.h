@@ -31,9 +31,9 @@ constexpr char kOneFleetAtATimeMessage[] =
 std::string FleetsFolder();
 
 // The fleet's text when the bytes start with its title line (after what its reader forgives) or
-// a UTF-16 character; the game's format when they start with its release number, or hold the zero
-// bytes of binary numbers where a text would hold letters; otherwise text (which its reader refuses
-// with a line number).
+// a UTF-16 character; the game's format when they start with its release number, or hold
+// control bytes (binary numbers, another binary format) in their first eight bytes where a text
+// would hold letters; otherwise text (which its reader refuses with a line number).
 FleetFormat FleetFormatOf(const std::string& bytes);
 
 // The format a Save As to this path writes: a name ending in ".flt" or ".txt" (in any case)
@@ -46,7 +46,7 @@ std::string FleetDocumentBytes(FleetFormat format, const std::array<SlotState, 3
 
 // Reads a fleet from the bytes of a file as Open does. False with why it is no fleet: the
 // reasons Load and Paste give (a text's line and fault, another release), or that the file is
-// empty, too short or too long.
+// empty, too short, too long or some other kind of file (its "release" no small number).
 bool ReadFleetDocument(const std::string& bytes, FleetFileContents& contents, std::string& why);
 
 // Open of the file at a Windows path: ReadFleetDocument on its bytes, or why it could not be read.

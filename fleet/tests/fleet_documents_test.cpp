@@ -40,6 +40,11 @@ TEST(FleetDocuments, OpenTellsTheFormatByContentAndRefusesWhatLoadAndPasteRefuse
         {Bytes("\x01\0\0\0\0\0\0\0", 8), FleetFormat::kFleetFile, -1, kIncompatibleReleaseMessage},
         {Bytes("\x03\0\0\0\x01\0\0\0V-CA", 12), FleetFormat::kFleetFile, -1,
          kIncompatibleReleaseMessage},
+        // Other kinds of file dropped by mistake: a picture, a shortcut.
+        {"\x89PNG\r\n\x1a\n" + Bytes("\0\0\0\rIHDR", 8), FleetFormat::kFleetFile, -1,
+         "the file is neither a fleet file nor a fleet's text"},
+        {Bytes("L\0\0\0\x01\x14\x02\0", 8), FleetFormat::kFleetFile, -1,
+         "the file is neither a fleet file nor a fleet's text"},
         {Bytes("K\0e\0s\0t\0", 8), FleetFormat::kFleetText, -1, kFleetTextIsUtf16},
         {Bytes("\0K\0e\0s\0t", 8), FleetFormat::kFleetText, -1, kFleetTextIsUtf16},
         {"\xFF\xFEK", FleetFormat::kFleetText, -1, kFleetTextIsUtf16},
