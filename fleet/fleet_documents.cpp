@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 
 #include "fleet/fleet_file.h"
 #include "fleet/fleet_text.h"
 #include "platform/ascii_case.h"
-#include "platform/file_system.h"
 #include "platform/user_folders.h"
 
 namespace {
@@ -118,29 +116,14 @@ bool ReadFleetDocument(const std::string& bytes, FleetFileContents& contents, st
 
 bool OpenFleetDocument(const std::string& windowsPath, FleetFileContents& contents,
                        std::string& why) {
-    FILE* file = platform::OpenFile(windowsPath, "rb");
-    if (file == nullptr) {
-        why =
-            "the file could not be opened for reading (it may have been moved, or another "
-            "program may hold it open)";
-        return false;
-    }
     // One byte past the longest text is enough to tell that a text is too long.
-    std::string bytes(kMaxFleetTextSize + 1, '\0');
-    size_t got = 0;
-    while (got < bytes.size()) {
-        const size_t read = std::fread(&bytes[got], 1, bytes.size() - got, file);
-        if (read == 0)
-            break;
-        got += read;
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        why = "the file could not be read";
+    std::string bytes;
+    if (!ReadFileStart(windowsPath, kMaxFleetTextSize + 1, bytes)) {
+        why =
+            "the file could not be read (it may have been moved, or another program may hold "
+            "it open)";
         return false;
     }
-    bytes.resize(got);
     return ReadFleetDocument(bytes, contents, why);
 }
 

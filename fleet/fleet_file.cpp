@@ -1,7 +1,6 @@
 #include "fleet/fleet_file.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "framework/afx.h"
 #include "framework/constants.h"
@@ -11,23 +10,24 @@
 #include "platform/file_system.h"
 #include "platform/replace_report.h"
 
-namespace {
-
-// Up to `limit` bytes from the start of the file; fewer at its end or at a read error.
-std::vector<unsigned char> ReadFileStart(FILE* file, size_t limit) {
-    std::vector<unsigned char> bytes(limit);
+bool ReadFileStart(const std::string& windowsPath, size_t limit, std::string& bytes) {
+    bytes.clear();
+    FILE* file = platform::OpenFile(windowsPath, "rb");
+    if (file == nullptr)
+        return false;
+    bytes.resize(limit);
     size_t got = 0;
     while (got < limit) {
-        const size_t read = std::fread(bytes.data() + got, 1, limit - got, file);
+        const size_t read = std::fread(&bytes[got], 1, limit - got, file);
         if (read == 0)
             break;
         got += read;
     }
     bytes.resize(got);
-    return bytes;
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
 }
-
-}  // namespace
 
 std::string CouldNotWriteMessage(const std::string& windowsPath,
                                  const platform::ReplaceResult& result) {
@@ -56,12 +56,10 @@ bool SaveFleet(fw::CDialog& owner, const std::array<SlotState, 3>& slots) {
 
 FleetFileContents ReadFleetFile() {
     FleetFileContents contents;
-    FILE* file = platform::OpenFile(kFleetFilePath, "rb");
-    if (file == nullptr)
-        return contents;
-    const std::vector<unsigned char> bytes = ReadFileStart(file, kFleetFileReadLimit);
-    std::fclose(file);
-    if (DecodeFleetFile(bytes.data(), bytes.size(), contents) == FleetFileKind::kOtherRelease)
+    std::string bytes;
+    ReadFileStart(kFleetFilePath, kFleetFileReadLimit, bytes);  // what was read, even short
+    if (DecodeFleetFile(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                        contents) == FleetFileKind::kOtherRelease)
         fw::AfxMessageBox(kIncompatibleReleaseMessage, fw::kMbOk | fw::kMbIconExclamation,
                           kIncompatibleReleaseCaption);
     return contents;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -47,6 +48,10 @@ platform::ReplaceResult WriteFleetFile(const std::array<SlotState, 3>& slots);
 // Save as the main dialog does it: WriteFleetFile, then the message that tells the user whether
 // the fleet will be played, in a box owned by `owner`. Returns WriteFleetFile's result.
 bool SaveFleet(fw::CDialog& owner, const std::array<SlotState, 3>& slots);
+
+// Up to `limit` bytes from the start of the file at a Windows path, in `bytes`. False when it
+// cannot be opened or a read fails; `bytes` then holds what was read.
+bool ReadFileStart(const std::string& windowsPath, size_t limit, std::string& bytes);
 
 // Reads the fleet file. A missing file, or one too short for the version or the count, gives
 // count 0 silently. A file of another release shows "Kestrivar and Script are incompatible
