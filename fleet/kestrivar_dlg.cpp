@@ -105,25 +105,11 @@ bool CKestrivarDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
 
     if (HasSystemMenu()) {
-        const std::string aboutItem = fw::LoadResourceString(IDS_ABOUTBOX);
-        if (!aboutItem.empty()) {
-            AppendSystemMenuSeparator();
-            AppendSystemMenuItem(kAboutCommand, aboutItem);
-        }
-        const std::string copyItem = fw::LoadResourceString(IDS_COPY_FLEET);
-        const std::string pasteItem = fw::LoadResourceString(IDS_PASTE_FLEET);
-        if (!copyItem.empty() && !pasteItem.empty()) {
-            AppendSystemMenuSeparator();
-            AppendSystemMenuItem(kCopyFleetCommand, copyItem);
-            AppendSystemMenuItem(kPasteFleetCommand, pasteItem);
-        }
-        const std::string openItem = fw::LoadResourceString(IDS_OPEN_FLEET);
-        const std::string saveAsItem = fw::LoadResourceString(IDS_SAVE_FLEET_AS);
-        if (!openItem.empty() && !saveAsItem.empty()) {
-            AppendSystemMenuSeparator();
-            AppendSystemMenuItem(kOpenFleetCommand, openItem);
-            AppendSystemMenuItem(kSaveFleetAsCommand, saveAsItem);
-        }
+        AppendSystemMenuGroup({{kAboutCommand, IDS_ABOUTBOX}});
+        AppendSystemMenuGroup(
+            {{kCopyFleetCommand, IDS_COPY_FLEET}, {kPasteFleetCommand, IDS_PASTE_FLEET}});
+        AppendSystemMenuGroup(
+            {{kOpenFleetCommand, IDS_OPEN_FLEET}, {kSaveFleetAsCommand, IDS_SAVE_FLEET_AS}});
     }
     AddCtrlKeyShortcut('C', kCopyFleetCommand);
     AddCtrlKeyShortcut('V', kPasteFleetCommand);
@@ -137,6 +123,21 @@ bool CKestrivarDlg::OnInitDialog() {
         OpenForSectorAssault();
     }
     return true;  // the focus goes to slot 1's "Select"
+}
+
+// A group follows a separator, and only when every one of its texts loads.
+void CKestrivarDlg::AppendSystemMenuGroup(
+    std::initializer_list<std::pair<unsigned, int>> commandsAndTexts) {
+    std::vector<std::string> texts;
+    for (const auto& item : commandsAndTexts) {
+        texts.push_back(fw::LoadResourceString(item.second));
+        if (texts.back().empty())
+            return;
+    }
+    AppendSystemMenuSeparator();
+    auto text = texts.begin();
+    for (const auto& item : commandsAndTexts)
+        AppendSystemMenuItem(item.first, *text++);
 }
 
 // Slot 1 alone, with the mission's settings where slots 2 and 3 were; every setting starts at

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fleet/fleet_slots.h"
@@ -40,6 +41,8 @@ class CKestrivarDlg : public fw::CDialog {
 
   private:
     bool IsSectorAssault() const { return m_vezireZaradud != 0; }
+    // System-menu items (command, string id) after a separator, when all their texts load.
+    void AppendSystemMenuGroup(std::initializer_list<std::pair<unsigned, int>> commandsAndTexts);
     void OpenForSectorAssault();
 
     // Empties a slot (0 to 2) and shows it.
